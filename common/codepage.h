@@ -1,0 +1,16 @@
+// Conversion between UTF-8 (inside the program) and the editor's code page.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+enum class CodePage { Utf8, Cp932 };
+
+// Host bytes -> UTF-8.  Bytes the code page does not define become U+FFFD.
+std::string to_utf8(std::string_view bytes, CodePage cp);
+// UTF-8 -> host bytes.  A character the code page cannot hold is written as
+// an HTML numeric character reference (&#NNNNN;) so nothing typed is lost.
+std::string from_utf8(std::string_view utf8, CodePage cp);
+
+}  // namespace corvane

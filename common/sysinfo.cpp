@@ -1,0 +1,38 @@
+#include "common/sysinfo.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <climits>
+#include <unistd.h>
+#endif
+
+namespace corvane {
+
+std::string program_dir() {
+    std::string path;
+#ifdef _WIN32
+    char buf[MAX_PATH * 2];
+    DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
+    path.assign(buf, n);
+    auto cut = path.find_last_of("\\/:");
+#else
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf);
+    if (n > 0) path.assign(buf, static_cast<size_t>(n));
+    auto cut = path.rfind('/');
+#endif
+    if (cut == std::string::npos) return ".";
+    return path.substr(0, cut == 0 ? 1 : cut);
+}
+
+std::string program_file(const std::string& name) {
+#ifdef _WIN32
+    return program_dir() + "\\" + name;
+#else
+    std::string dir = program_dir();
+    return dir == "/" ? dir + name : dir + "/" + name;
+#endif
+}
+
+}  // namespace corvane

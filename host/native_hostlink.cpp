@@ -1,0 +1,55 @@
+#include "host/native_hostlink.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "host/pelinorn.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace corvane {
+
+namespace {
+std::string copy_text(const char* p) { return p ? std::string(p) : std::string(); }
+}  // namespace
+
+NativeHostLink::NativeHostLink() {
+#ifdef _WIN32
+    // The editor speaks the system's ANSI code page (Shift_JIS on Japanese
+    // Windows); elsewhere texts are passed through as UTF-8.
+    code_page_ = GetACP() == 932 ? CodePage::Cp932 : CodePage::Utf8;
+#else
+    // On other systems the host is the stand-in link, which takes its code
+    // page from the same variable.
+    const char* enc = std::getenv("PELINOR_ENCODING");
+    code_page_ = enc && std::strcmp(enc, "cp932") == 0 ? CodePage::Cp932 : CodePage::Utf8;
+#endif
+}
+
+void NativeHostLink::SetData(const std::string& start, const std::string& end) {
+    pelr_SetData(start.c_str(), end.c_str());
+}
+
+std::string NativeHostLink::GetCRLF() { return copy_text(pelr_GetCRLF()); }
+
+std::string NativeHostLink::GetFilePath() { return copy_text(pelr_GetFilePath()); }
+
+void NativeHostLink::GetPosAuto(int& left, int& top, int width, int height) {
+    pelr_GetPosAuto(&left, &top, width, height);
+}
+
+int NativeHostLink::GetPosSize(int which) { return pelr_GetPosSize(which); }
+
+int NativeHostLink::GetBufSize(int which) { return pelr_GetBufSize(which); }
+
+std::string NativeHostLink::GetData(int size) {
+    if (size < 0) size = 0;
+    std::string buffer(static_cast<size_t>(size) + 1, '\0');
+    pelr_GetData(buffer.data(), "");
+    buffer.resize(std::strlen(buffer.c_str()));
+    return buffer;
+}
+
+}  // namespace corvane

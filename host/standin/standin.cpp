@@ -1,0 +1,176 @@
+// The stand-in editor link: the same seven functions as the editor's link
+// library, playing the editor from the environment and standard streams, so
+// that Corvane works as a filter for any editor.
+//
+//   PELINOR_FILE      full path of the edited file (unset: no path)
+//   PELINOR_CARET     "X,Y" caret screen position (unset: 100,100)
+//   PELINOR_EOL       crlf | lf | cr (unset: lf)
+//   PELINOR_ENCODING  utf-8 | cp932, code page of the link's texts (unset: utf-8)
+//
+// The selection is standard input (when it is not a terminal).  Standard
+// output receives the replacement for the selection exactly once: after
+// pelr_SetData it is start + selection + end (start + end when the selection
+// was fetched with pelr_GetData); a run without pelr_SetData writes the
+// selection back unchanged.
+#define PELINORN_BUILD
+#include "pelinorn.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+#include "common/codepage.h"
+
+namespace {
+
+struct Editor {
+    std::string file_path;
+    std::string eol = "\n";
+    int caret_x = 100;
+    int caret_y = 100;
+    std::string selection;
+    bool selection_fetched = false;
+    bool written = false;
+};
+
+Editor* g_editor = nullptr;
+
+void warn(const char* name, const char* value) {
+    std::fprintf(stderr, "pelinorn stand-in: %s has an unknown value \"%s\"; using the default\n", name, value);
+}
+
+void write_all(const std::string& a, const std::string& b, const std::string& c) {
+    for (const std::string* s : {&a, &b, &c})
+        if (!s->empty()) std::fwrite(s->data(), 1, s->size(), stdout);
+    std::fflush(stdout);
+}
+
+void hand_back_selection() {
+    if (g_editor && !g_editor->written) {
+        g_editor->written = true;
+        write_all(g_editor->selection, std::string(), std::string());
+    }
+}
+
+bool parse_int(const char* s, int& out) {
+    char* end = nullptr;
+    long v = std::strtol(s, &end, 10);
+    if (end == s || v < -1000000 || v > 1000000) return false;
+    out = static_cast<int>(v);
+    return *end == '\0' || *end == ',';
+}
+
+void init() {
+    if (g_editor) return;
+    g_editor = new Editor;
+    Editor& e = *g_editor;
+
+    const char* enc = std::getenv("PELINOR_ENCODING");
+    corvane::CodePage cp = corvane::CodePage::Utf8;
+    if (enc) {
+        if (std::strcmp(enc, "cp932") == 0) cp = corvane::CodePage::Cp932;
+        else if (std::strcmp(enc, "utf-8") != 0) warn("PELINOR_ENCODING", enc);
+    }
+    if (const char* f = std::getenv("PELINOR_FILE")) e.file_path = corvane::from_utf8(f, cp);
+    if (const char* eol = std::getenv("PELINOR_EOL")) {
+        if (std::strcmp(eol, "crlf") == 0) e.eol = "\r\n";
+        else if (std::strcmp(eol, "cr") == 0) e.eol = "\r";
+        else if (std::strcmp(eol, "lf") != 0) warn("PELINOR_EOL", eol);
+    }
+    if (const char* caret = std::getenv("PELINOR_CARET")) {
+        int x = 0, y = 0;
+        const char* comma = std::strchr(caret, ',');
+        if (comma && parse_int(caret, x) && parse_int(comma + 1, y) && !std::strchr(comma + 1, ',')) {
+            e.caret_x = x;
+            e.caret_y = y;
+        } else {
+            warn("PELINOR_CARET", caret);
+        }
+    }
+
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    if (!isatty(fileno(stdin))) {
+        char buf[1 << 16];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0) e.selection.append(buf, n);
+    }
+    std::atexit(hand_back_selection);
+}
+
+// Load the editor state as soon as the library is loaded, so the selection
+// is handed back even by a run that never calls the link.
+struct Loader {
+    Loader() { init(); }
+} g_loader;
+
+}  // namespace
+
+extern "C" {
+
+PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
+    init();
+    Editor& e = *g_editor;
+    if (e.written) return 0;
+    e.written = true;
+    std::string s = start ? start : "", t = end ? end : "";
+    if (e.selection_fetched) write_all(s, std::string(), t);
+    else write_all(s, e.selection, t);
+    return 1;
+}
+
+PELR_API const char* PELR_CALL pelr_GetCRLF(void) {
+    init();
+    return g_editor->eol.c_str();
+}
+
+PELR_API const char* PELR_CALL pelr_GetFilePath(void) {
+    init();
+    return g_editor->file_path.c_str();
+}
+
+PELR_API int PELR_CALL pelr_GetPosAuto(int* left, int* top, int width, int height) {
+    init();
+    (void)width;
+    (void)height;
+    // Just below the caret line (a line is taken as 20 pixels), on screen.
+    int x = g_editor->caret_x, y = g_editor->caret_y + 20;
+    if (left) *left = x < 0 ? 0 : x;
+    if (top) *top = y < 0 ? 0 : y;
+    return 1;
+}
+
+PELR_API int PELR_CALL pelr_GetPosSize(int which) {
+    init();
+    return which == 0 ? g_editor->caret_x : g_editor->caret_y;
+}
+
+PELR_API int PELR_CALL pelr_GetBufSize(int which) {
+    init();
+    (void)which;
+    return static_cast<int>(g_editor->selection.size());
+}
+
+PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
+    init();
+    (void)reserved;
+    if (!buffer) return 0;
+    std::memcpy(buffer, g_editor->selection.data(), g_editor->selection.size());
+    buffer[g_editor->selection.size()] = '\0';
+    g_editor->selection_fetched = true;
+    return 1;
+}
+
+}  // extern "C"
