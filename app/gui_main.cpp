@@ -1,19 +1,97 @@
 #include "app/gui_main.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <exception>
 
+#include "app/switches.h"
+#include "common/casevocab.h"
+#include "common/sysinfo.h"
+#include "frame/qt/dialogwindow.h"
+#include "frame/qt/qtplatform.h"
 #include "host/native_hostlink.h"
 
 namespace corvane {
 
-int gui_main(int argc, char** argv) {
+namespace {
+
+const char* const kAppTitle = "Pelinor - HTML";
+
+// Qt aborts when it finds no display; say what is missing instead.
+bool display_available() {
+#if defined(_WIN32) || defined(__APPLE__)
+    return true;
+#else
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+#endif
+}
+
+// The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
+// coordinate leaves that edge to the default placement.
+void bad_switch_message(HostLink& host, const char* arg) {
+    const QString text = QString("パラメータエラー ( ") + QString::fromLocal8Bit(arg) + " )\nPelinorデータの指定誤り";
+    int x = host.GetPosSize(0);
+    int y = host.GetPosSize(1) + 50;
+    if (headless_platform()) {
+        std::fprintf(stderr, "%s\n", text.toStdString().c_str());
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, "エラー", text, QMessageBox::Ok);
+    box.adjustSize();
+    if (x >= 0 || y >= 0) {
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QSize size = box.sizeHint();
+        int left = x >= 0 ? x : screen.x() + (screen.width() - size.width()) / 2;
+        int top = y >= 0 ? y : screen.y() + (screen.height() - size.height()) / 2;
+        box.move(left, top);
+    }
+    box.exec();
+}
+
+int run_dialog(const SwitchRow& row, HostLink& host, QtPlatform& platform) {
+    Dialog dialog(row.design(), host, platform);
+    dialog.create();  // placement; nothing here depends on the case settings
+    current_case() = load_case_settings(program_file("Corvane.ini"));
+    DialogWindow window(dialog);
+    platform.set_parent(&window);
+    window.show();
+    return QApplication::exec() == 0 ? 0 : 0;
+}
+
+}  // namespace
+
+int gui_main(int argc, char** argv, const SwitchRow* row) {
+    NativeHostLink host;
+    if (!display_available()) {
+        std::fprintf(stderr,
+                     "corvane: no display to show a window on (DISPLAY is not set). "
+                     "Run it in a desktop session, or under a virtual one: xvfb-run corvane %s\n",
+                     argc >= 2 ? argv[1] : "");
+        return argc >= 2 && !row ? 255 : 1;
+    }
     QApplication app(argc, argv);
-    (void)app;
-    return 0;
+    QApplication::setApplicationName(kAppTitle);
+    install_font_substitutes();
+    QtPlatform platform;
+    try {
+        if (argc < 2) {
+            std::fprintf(stderr, "corvane: the settings dialog is not available yet\n");
+            return 1;
+        }
+        if (!row) {
+            bad_switch_message(host, argv[1]);
+            return 255;
+        }
+        return run_dialog(*row, host, platform);
+    } catch (const std::exception& e) {
+        // An error during start-up itself: shown, then the run ends normally.
+        platform.show_error(e.what());
+        return 0;
+    }
 }
 
 }  // namespace corvane

@@ -1,7 +1,9 @@
 #pragma once
 
 namespace corvane {
-// Every run that may need a window: the settings dialog, a tag dialog, or the
-// bad-switch message.  Returns the process exit code.
-int gui_main(int argc, char** argv);
+struct SwitchRow;
+// Every run that may need a window: the settings dialog (no argument), a tag
+// dialog (`row`), or the bad-switch message (an argument without a row).
+// Returns the process exit code.
+int gui_main(int argc, char** argv, const SwitchRow* row);
 }

@@ -1,0 +1,28 @@
+#include "app/switches.h"
+
+#include <array>
+
+#include "dialogs/dialogs.h"
+
+namespace corvane {
+
+namespace {
+constexpr SwitchRow kSwitches[] = {
+    {"/FONT", Action::TagDialog, TFormFONT},
+    {"/Hn", Action::TagDialog, TFormHn},
+    {"/HR", Action::TagDialog, TFormHR},
+    {"/COMMENT", Action::Comment, nullptr},
+};
+}  // namespace
+
+const SwitchRow* find_switch(std::string_view arg) {
+    for (const SwitchRow& row : kSwitches)
+        if (arg == row.name) return &row;
+    return nullptr;
+}
+
+}  // namespace corvane
+
+namespace corvane {
+std::span<const SwitchRow> all_switches() { return kSwitches; }
+}  // namespace corvane

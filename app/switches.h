@@ -1,0 +1,26 @@
+// The switch table: what the first command-line argument asks for.
+#pragma once
+#include <span>
+#include <string_view>
+
+#include "frame/design.h"
+
+namespace corvane {
+
+enum class Action { TagDialog, Comment };
+
+struct SwitchRow {
+    const char* name;                     // matched whole and case-sensitively
+    Action action;
+    const DialogDesign& (*design)();      // the dialog a tag-dialog switch opens
+};
+
+// The row whose switch equals `arg`, or nullptr.
+const SwitchRow* find_switch(std::string_view arg);
+
+}  // namespace corvane
+
+namespace corvane {
+// Every row, in table order.
+std::span<const SwitchRow> all_switches();
+}  // namespace corvane

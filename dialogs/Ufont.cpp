@@ -1,0 +1,51 @@
+// TFormFONT: a FONT element with an absolute or relative size and a colour.
+#include "dialogs/dialogs.h"
+#include "frame/form.h"
+
+namespace corvane {
+
+namespace {
+
+TagTexts build(const Form& f, BuildContext& ctx) {
+    TagTexts t;
+    t.start = "<" + ctx.E(W_FONT);
+    if (int size = f.selected("RadioGroupSIZE"); size > 0)
+        t.start += attr(f.label("StaticTextSIZE"), f.twin_value("ComboBoxSIZE", "ComboBoxSIZEx") + std::to_string(size));
+    if (const std::string& color = f.text("ComboBoxCOLOR"); !color.empty())
+        t.start += attr(f.label("LabelCOLOR"), color);
+    t.start += ">";
+    if (!f.checked("CheckBoxOmit")) t.end = "</" + ctx.E(W_FONT) + ">";
+    return t;
+}
+
+}  // namespace
+
+const DialogDesign& TFormFONT() {
+    static const DialogDesign d{
+        .class_name = "TFormFONT",
+        .client_w = 304,
+        .client_h = 184,
+        .controls = {
+            radio_group("RadioGroupSIZE", "大きさ（     ）",
+                        {"未指定", "小 (\"1\")", "∧ (\"2\")", "∧ (\"3\")", "∧ (\"4\")", "∧ (\"5\")", "∧ (\"6\")",
+                         "大 (\"7\")"},
+                        {16, 16, 105, 153}),
+            name_label("StaticTextSIZE", "SIZE", 74, 16),
+            label("Label2", "相対サイズ", 136, 16),
+            combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0),
+            hidden_list("ComboBoxSIZEx", {"", "+", "-"}),
+            label("Label1", "色 (          )", 136, 64),
+            name_label("LabelCOLOR", "COLOR", 161, 64),
+            color_combo("ComboBoxCOLOR", {136, 80, 97, 20}),
+            color_button("ButtonCOLOR", {240, 80, 49, 20}, "ComboBoxCOLOR"),
+            check_box("CheckBoxOmit", "終了タグ省略", {168, 120, 0, 0}),
+            ok_button(136, 144),
+            cancel_button(216, 144),
+        },
+        .tab_order = {"RadioGroupSIZE", "ComboBoxSIZE", "ComboBoxCOLOR", "ButtonCOLOR", "CheckBoxOmit"},
+        .build = build,
+    };
+    return d;
+}
+
+}  // namespace corvane

@@ -1,0 +1,142 @@
+#include "frame/design.h"
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+ControlDef make(Kind kind, std::string name, std::string caption, Rect r) {
+    ControlDef d;
+    d.kind = kind;
+    d.name = std::move(name);
+    d.caption = std::move(caption);
+    d.rect = r;
+    return d;
+}
+}  // namespace
+
+ControlDef label(std::string name, std::string caption, int x, int y) {
+    return make(Kind::Label, std::move(name), std::move(caption), {x, y, 0, 0});
+}
+
+ControlDef name_label(std::string name, std::string caption, int x, int y) {
+    ControlDef d = make(Kind::NameLabel, std::move(name), std::move(caption), {x, y, 0, 0});
+    d.fixed_pitch = true;
+    d.case_rule = CaseRule::LowerWithAttribute;
+    return d;
+}
+
+ControlDef element_label(std::string name, std::string caption, int x, int y) {
+    return label(std::move(name), std::move(caption), x, y).lower_with_element();
+}
+
+ControlDef edit(std::string name, Rect r, std::string text) {
+    return make(Kind::Edit, std::move(name), std::move(text), r);
+}
+
+ControlDef mask_edit(std::string name, Rect r, std::string mask, std::string text) {
+    ControlDef d = make(Kind::MaskEdit, std::move(name), std::move(text), r);
+    d.mask = std::move(mask);
+    return d;
+}
+
+ControlDef combo_edit(std::string name, Rect r, std::vector<std::string> items) {
+    ControlDef d = make(Kind::ComboEdit, std::move(name), {}, r);
+    d.items = std::move(items);
+    return d;
+}
+
+ControlDef combo_list(std::string name, Rect r, std::vector<std::string> items, int selected) {
+    ControlDef d = make(Kind::ComboList, std::move(name), {}, r);
+    d.items = std::move(items);
+    d.selected = selected;
+    return d;
+}
+
+ControlDef color_combo(std::string name, Rect r) {
+    ControlDef d = make(Kind::ColorCombo, std::move(name), {}, r);
+    d.items = color_names();
+    d.case_rule = CaseRule::UpperWithValue;
+    return d;
+}
+
+ControlDef check_box(std::string name, std::string caption, Rect r, bool checked) {
+    ControlDef d = make(Kind::CheckBox, std::move(name), std::move(caption), r);
+    d.checked = checked;
+    return d;
+}
+
+ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
+                       int selected, int columns) {
+    ControlDef d = make(Kind::RadioGroup, std::move(name), std::move(caption), r);
+    d.items = std::move(items);
+    d.selected = selected;
+    d.columns = columns;
+    return d;
+}
+
+ControlDef group_box(std::string name, std::string caption, Rect r) {
+    return make(Kind::GroupBox, std::move(name), std::move(caption), r);
+}
+
+ControlDef spin(std::string name, Rect r, int min, int max, int value, int step) {
+    ControlDef d = make(Kind::Spin, std::move(name), std::to_string(value), r);
+    d.min = min;
+    d.max = max;
+    d.step = step;
+    return d;
+}
+
+ControlDef button(std::string name, std::string caption, Rect r) {
+    return make(Kind::Button, std::move(name), std::move(caption), r);
+}
+
+ControlDef color_button(std::string name, Rect r, std::string target) {
+    ControlDef d = button(std::move(name), "参照", r);
+    d.role = ButtonRole::Color;
+    d.target = std::move(target);
+    return d;
+}
+
+ControlDef browse_button(std::string name, Rect r, std::string target, FileFilters filters, ButtonRole role) {
+    ControlDef d = button(std::move(name), "参照", r);
+    d.role = role;
+    d.target = std::move(target);
+    d.filters = filters;
+    return d;
+}
+
+ControlDef panel(std::string name, std::string caption, Rect r) {
+    return make(Kind::Panel, std::move(name), std::move(caption), r);
+}
+
+ControlDef hidden_list(std::string name, std::vector<std::string> items) {
+    ControlDef d = make(Kind::HiddenList, std::move(name), {}, {});
+    d.items = std::move(items);
+    return d;
+}
+
+ControlDef hidden_label(std::string name, std::string caption) {
+    return make(Kind::HiddenLabel, std::move(name), std::move(caption), {});
+}
+
+ControlDef ok_button(int x, int y) { return button("ButtonOK", "OK(&O)", {x, y, 73, 25}); }
+
+ControlDef cancel_button(int x, int y) { return button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25}); }
+
+const std::vector<std::string>& color_names() {
+    static const std::vector<std::string> names = {
+        "black", "blue",   "lime",  "aqua",   "cyan",   "red",   "fuchsia", "magenta",
+        "yellow", "white", "gray",  "navy",   "green",  "teal",  "maroon",  "purple",
+        "olive", "silver", "gold",  "brown",  "orange", "pink",
+    };
+    return names;
+}
+
+const ControlDef* DialogDesign::find(const std::string& name) const {
+    for (const ControlDef& c : controls)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+}  // namespace corvane

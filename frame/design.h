@@ -1,0 +1,162 @@
+// Design data of a dialog: what its controls are, where they sit, what they
+// start with, and how the show step and the buttons treat them.  Each dialog
+// unit holds one DialogDesign; the form model and the Qt view are built from it.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+class Form;
+struct BuildContext;
+struct DialogEnv;
+
+enum class Kind {
+    Label,        // static label
+    NameLabel,    // attribute-name label, fixed-pitch, drawn over a caption's gap
+    Edit,         // single-line edit
+    MaskEdit,     // masked edit ("00:00")
+    ComboEdit,    // editable combo box
+    ComboList,    // drop-down list without typing
+    ColorCombo,   // editable combo box holding the 22 colour names
+    CheckBox,
+    RadioGroup,   // captioned group of radio buttons in one or more columns
+    GroupBox,
+    Spin,         // numeric spin edit
+    Button,
+    Panel,        // sunken panel showing a caption
+    HiddenList,   // invisible twin list: the literal values behind a visible list
+    HiddenLabel,  // invisible label holding a value
+};
+
+// How the show step adapts a control to the case settings.
+enum class CaseRule {
+    None,
+    LowerWithAttribute,  // lowered when attribute names are lower case
+    LowerWithElement,    // lowered when element names are lower case
+    UpperWithValue,      // raised when values are upper case
+};
+
+// What a button does when pressed (besides a dialog's own click handler).
+enum class ButtonRole {
+    None,
+    Color,            // colour dialog -> "#RRGGBB" into the target combo box
+    BrowseUrl,        // open dialog -> URL relative to the edited file
+    BrowsePath,       // open dialog -> path relative to the initial folder, focus the target
+    BrowsePathStay,   // same, focus stays where it is
+};
+
+// File-open filter lists.
+enum class FileFilters { None, Pages, Images, Scripts, Sounds, Midi };
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;  // w or h 0: sized to the content
+};
+
+// Called after a file was chosen, before the relative URL is made (the image
+// dialogs fill their size fields from the chosen file here).
+using ChosenFileHook = void (*)(Form&, const std::string& chosen_path);
+
+struct ControlDef {
+    Kind kind = Kind::Label;
+    std::string name;
+    std::string caption;             // caption, or the initial text of an edit
+    std::vector<std::string> items;
+    Rect rect;
+    int selected = -1;               // initial item of a list
+    bool checked = false;
+    int columns = 1;
+    int min = 0, max = 0, step = 1;  // spin limits; min == max means no limits
+    std::string mask;                // masked edit
+    bool enabled = true;
+    bool fixed_pitch = false;        // fixed-pitch font (name labels always)
+    CaseRule case_rule = CaseRule::None;
+    int case_first = 0, case_last = -1;  // item range the case rule touches (-1: to the end)
+    ButtonRole role = ButtonRole::None;
+    std::string target;              // colour/browse button: the control it fills
+    FileFilters filters = FileFilters::None;
+    ChosenFileHook on_chosen = nullptr;
+
+    // Modifiers for the design tables.
+    ControlDef& lower_with_attribute() { case_rule = CaseRule::LowerWithAttribute; return *this; }
+    ControlDef& lower_with_element() { case_rule = CaseRule::LowerWithElement; return *this; }
+    ControlDef& upper_with_value(int first = 0, int last = -1) {
+        case_rule = CaseRule::UpperWithValue;
+        case_first = first;
+        case_last = last;
+        return *this;
+    }
+    ControlDef& disabled() { enabled = false; return *this; }
+    ControlDef& pitch_fixed() { fixed_pitch = true; return *this; }
+    ControlDef& chosen_hook(ChosenFileHook hook) { on_chosen = hook; return *this; }
+};
+
+// --- Constructors for the design tables -----------------------------------
+ControlDef label(std::string name, std::string caption, int x, int y);
+// Attribute-name label: lowered with the attribute case.
+ControlDef name_label(std::string name, std::string caption, int x, int y);
+// A label naming an element ("<LI>"): lowered with the element case.
+ControlDef element_label(std::string name, std::string caption, int x, int y);
+ControlDef edit(std::string name, Rect r, std::string text = {});
+ControlDef mask_edit(std::string name, Rect r, std::string mask, std::string text = {});
+ControlDef combo_edit(std::string name, Rect r, std::vector<std::string> items);
+ControlDef combo_list(std::string name, Rect r, std::vector<std::string> items, int selected = 0);
+// Colour combo box: the 22 colour names, raised with the value case.
+ControlDef color_combo(std::string name, Rect r);
+ControlDef check_box(std::string name, std::string caption, Rect r, bool checked = false);
+ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
+                       int selected = 0, int columns = 1);
+ControlDef group_box(std::string name, std::string caption, Rect r);
+ControlDef spin(std::string name, Rect r, int min, int max, int value = 0, int step = 1);
+ControlDef button(std::string name, std::string caption, Rect r);
+ControlDef color_button(std::string name, Rect r, std::string target);
+ControlDef browse_button(std::string name, Rect r, std::string target, FileFilters filters,
+                         ButtonRole role = ButtonRole::BrowseUrl);
+ControlDef panel(std::string name, std::string caption, Rect r);
+ControlDef hidden_list(std::string name, std::vector<std::string> items);
+ControlDef hidden_label(std::string name, std::string caption);
+// ButtonOK "OK(&O)" and ButtonCancel "ｷｬﾝｾﾙ(&C)", 73 x 25 each.
+ControlDef ok_button(int x, int y);
+ControlDef cancel_button(int x, int y);
+
+// The 22 colour names of every colour combo box, in list order.
+const std::vector<std::string>& color_names();
+
+// --- Behaviour -------------------------------------------------------------
+struct TagTexts {
+    std::string start;
+    std::string end;
+};
+
+// A dialog's tag builder: pure logic over the form, the case settings and
+// the host line break.
+using Builder = TagTexts (*)(const Form&, BuildContext&);
+// A dialog's own click handler (enabling rules and the like).
+using Handler = void (*)(Form&, DialogEnv&);
+// Replaces the tag OK (the settings dialog).  May throw; the dialog then
+// stays open and the error is shown.
+using OkHandler = void (*)(Form&, DialogEnv&);
+
+struct ClickHandler {
+    std::string control;  // the radio group, check box or button clicked
+    Handler handler;
+};
+
+struct DialogDesign {
+    std::string class_name;     // "TFormFONT"
+    std::string caption;        // designed caption (the show step appends to it)
+    int client_w = 0, client_h = 0;
+    std::vector<ControlDef> controls;
+    std::vector<std::string> tab_order;
+    std::string initial_focus;  // empty: the first of the tab order
+    bool has_open_dialog = false;  // its initial folder is the edited file's folder
+    bool show_step = true;      // the settings dialog keeps its caption as designed
+    Builder build = nullptr;
+    std::vector<ClickHandler> handlers;
+    Handler on_create = nullptr;  // extra creation work after placement
+    OkHandler on_ok = nullptr;    // replaces the tag OK when set
+
+    const ControlDef* find(const std::string& name) const;
+};
+
+}  // namespace corvane

@@ -1,0 +1,277 @@
+#include "frame/dialog.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "common/relurl.h"
+#include "host/hostlink.h"
+
+namespace corvane {
+
+namespace {
+
+// The caption table: designed caption, then the elements named after it.
+// "<" + word + ">" per element, joined by one blank; the heading dialog
+// writes the word H then "n>"; the INPUT dialogs write
+// <INPUT TYPE="type">.
+struct CaptionRow {
+    const char* class_name;
+    const char* designed;
+    std::vector<int> elements;
+    int input_type = -1;
+    bool heading = false;
+};
+
+const std::vector<CaptionRow>& caption_table() {
+    static const std::vector<CaptionRow> rows = {
+        {"TFormFONT", "Pelinor - HTML : フォント ", {W_FONT}},
+        {"TFormHn", "Pelinor - HTML : 見出し ", {W_H}, -1, true},
+        {"TFormAREA", "Pelinor - HTML : ｲﾒｰｼﾞﾏｯﾌﾟ追加 ", {W_AREA}},
+        {"TFormBASE", "Pelinor - HTML : 基準URL ", {W_BASE}},
+        {"TFormBGSOUND", "Pelinor - HTML : BGM ", {W_BGSOUND}},
+        {"TFormBODY", "Pelinor - HTML : 本体部 ", {W_BODY}},
+        {"TFormCAPTION", "Pelinor - HTML : ﾃｰﾌﾞﾙ表題 ", {W_CAPTION}},
+        {"TFormDL", "Pelinor - HTML : 定義ﾘｽﾄ ", {W_DL}},
+        {"TFormFORM", "Pelinor - HTML : ﾌｫｰﾑ ", {W_FORM}},
+        {"TFormFRAME", "Pelinor - HTML : ﾌﾚｰﾑ ", {W_FRAME}},
+        {"TFormFRAMES", "Pelinor - HTML : ﾌﾚｰﾑひな形作成", {W_FRAMESET, W_FRAME}},
+        {"TFormFRAMESET", "Pelinor - HTML : ﾌﾚｰﾑｾｯﾄ ", {W_FRAMESET}},
+        {"TFormA", "Pelinor - HTML : リンク＆アンカー ", {W_A}},
+        {"TFormINPUTtext", "Pelinor - HTML : 入力（ﾃｷｽﾄ） ", {}, W_TEXT},
+        {"TFormHTML", "Pelinor - HTML : ひな形HTML作成 ", {W_HTML}},
+        {"TFormIMG", "Pelinor - HTML : 画像 ", {W_IMG}},
+        {"TFormINPUTbutton", "Pelinor - HTML : 入力（ﾎﾞﾀﾝ） ", {}, W_BUTTON},
+        {"TFormINPUTcheckbox", "Pelinor - HTML : 入力（ﾁｪｯｸﾎﾞｯｸｽ） ", {}, W_CHECKBOX},
+        {"TFormINPUTfile", "Pelinor - HTML : 入力（ﾌｧｲﾙ転送） ", {}, W_FILE},
+        {"TFormINPUThidden", "Pelinor - HTML : 入力（隠しﾌｨｰﾙﾄﾞ） ", {}, W_HIDDEN},
+        {"TFormINPUTimage", "Pelinor - HTML : 入力（ｲﾒｰｼﾞ） ", {}, W_IMAGE},
+        {"TFormINPUTpassword", "Pelinor - HTML : 入力（ﾊﾟｽﾜｰﾄﾞ） ", {}, W_PASSWORD},
+        {"TFormINPUTradio", "Pelinor - HTML : 入力（ﾗｼﾞｵﾎﾞﾀﾝ） ", {}, W_RADIO},
+        {"TFormINPUTreset", "Pelinor - HTML : 入力（ﾘｾｯﾄ） ", {}, W_RESET},
+        {"TFormINPUTsubmit", "Pelinor - HTML : 入力（ｻﾌﾞﾐｯﾄ） ", {}, W_SUBMIT},
+        {"TFormHR", "Pelinor - HTML : 罫線 ", {W_HR}},
+        {"TFormUL", "Pelinor - HTML : 箇条書きﾘｽﾄ ", {W_UL}},
+        {"TFormLiveAudio", "Pelinor - HTML : LiveAudio ", {W_EMBED}},
+        {"TFormMAP", "Pelinor - HTML : ﾏｯﾌﾟ ", {W_MAP}},
+        {"TFormMAPS", "Pelinor - HTML : ｸﾘｯｶﾌﾞﾙﾏｯﾌﾟひな型作成 ", {W_IMG, W_MAP, W_AREA}},
+        {"TFormMIDPLUG", "Pelinor - HTML : MIDPLUG ", {W_EMBED}},
+        {"TFormOL", "Pelinor - HTML : 項番付きﾘｽﾄ ", {W_OL}},
+        {"TFormOPTION", "Pelinor - HTML : 選択項目 ", {W_OPTION}},
+        {"TFormSELECT", "Pelinor - HTML : 選択 ", {W_SELECT}},
+        {"TFormTABLE", "Pelinor - HTML : ﾃｰﾌﾞﾙ ", {W_TABLE}},
+        {"TFormTDTH", "Pelinor - HTML : ﾃｰﾌﾞﾙｾﾙ ", {W_TD, W_TH}},
+        {"TFormTEXTAREA", "Pelinor - HTML : 複数行入力 ", {W_TEXTAREA}},
+        {"TFormTR", "Pelinor - HTML : ﾃｰﾌﾞﾙ行 ", {W_TR}},
+        {"TFormLI", "Pelinor - HTML : ﾘｽﾄの項目 ", {W_LI}},
+    };
+    return rows;
+}
+
+const CaptionRow* caption_row(const std::string& class_name) {
+    for (const CaptionRow& row : caption_table())
+        if (class_name == row.class_name) return &row;
+    return nullptr;
+}
+
+void convert_items(Control& c, std::string (*conv)(std::string_view), int first, int last) {
+    int n = static_cast<int>(c.items.size());
+    int end = last < 0 ? n - 1 : std::min(last, n - 1);
+    for (int i = first; i <= end; ++i) c.items[static_cast<size_t>(i)] = conv(c.items[static_cast<size_t>(i)]);
+}
+
+// Applies a case conversion to what the control shows: the caption of a
+// label, the items of a list.
+void convert(Control& c, std::string (*conv)(std::string_view)) {
+    switch (c.kind()) {
+        case Kind::Label:
+        case Kind::NameLabel:
+        case Kind::HiddenLabel:
+        case Kind::CheckBox:
+        case Kind::Panel:
+            c.caption = conv(c.caption);
+            break;
+        default:
+            convert_items(c, conv, c.def->case_first, c.def->case_last);
+            if (c.kind() == Kind::ComboList) c.text = c.item(c.selected);
+            break;
+    }
+}
+
+}  // namespace
+
+std::string dialog_caption(const std::string& class_name, const CaseSettings& cs) {
+    const CaptionRow* row = caption_row(class_name);
+    if (!row) return {};
+    std::string s = row->designed;
+    if (row->input_type >= 0) {
+        s += "<" + word(W_INPUT, Role::Element, cs) + " " + word(W_TYPE, Role::Attribute, cs) + "=\"" +
+             word(row->input_type, Role::Value, cs) + "\">";
+        return s;
+    }
+    for (size_t i = 0; i < row->elements.size(); ++i) {
+        if (i) s += ' ';
+        s += "<" + word(row->elements[i], Role::Element, cs) + (row->heading ? "n>" : ">");
+    }
+    return s;
+}
+
+const std::vector<FileFilter>& file_filters(FileFilters which) {
+    static const std::vector<FileFilter> none;
+    static const std::vector<FileFilter> pages = {
+        {"html (*.htm*)", {"*.htm*"}},
+        {"html ,cgi (*.htm*, *.cgi)", {"*.htm*", "*.cgi"}},
+        {"ﾀﾞｳﾝﾛｰﾄﾞ (*.lzh, *.zip, *.exe)", {"*.lzh", "*.zip", "*.exe"}},
+        {"すべてのﾌｧｲﾙ", {"*.*"}},
+    };
+    static const std::vector<FileFilter> images = {
+        {"ｲﾒｰｼﾞ (*.gif, *.jp*g)", {"*.gif", "*.jp*g"}},
+        {"ｲﾒｰｼﾞ, cgi (*.gif, *.jp*g, *.cgi)", {"*.gif", "*.jp*g", "*.cgi"}},
+        {"すべてのﾌｧｲﾙ", {"*.*"}},
+    };
+    static const std::vector<FileFilter> scripts = {
+        {"cgi (*.cgi)", {"*.cgi"}},
+        {"すべてのﾌｧｲﾙ", {"*.*"}},
+    };
+    static const std::vector<FileFilter> sounds = {
+        {"音声ﾌｧｲﾙ (*.wav, *.au, *.mid, *.aif)", {"*.wav", "*.au", "*.mid", "*.aif"}},
+        {"すべてのﾌｧｲﾙ", {"*.*"}},
+    };
+    static const std::vector<FileFilter> midi = {
+        {"MIDIﾌｧｲﾙ (*.mid)", {"*.mid"}},
+        {"すべてのﾌｧｲﾙ", {"*.*"}},
+    };
+    switch (which) {
+        case FileFilters::Pages: return pages;
+        case FileFilters::Images: return images;
+        case FileFilters::Scripts: return scripts;
+        case FileFilters::Sounds: return sounds;
+        case FileFilters::Midi: return midi;
+        case FileFilters::None: break;
+    }
+    return none;
+}
+
+std::string color_text(Rgb c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c.r & 0xFF, c.g & 0xFF, c.b & 0xFF);
+    return buf;
+}
+
+Dialog::Dialog(const DialogDesign& design, HostLink& host, Platform& platform)
+    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}} {
+    if (const CaptionRow* row = caption_row(design.class_name)) form_.caption = row->designed;
+}
+
+void Dialog::create() {
+    if (design().has_open_dialog) initial_folder_ = folder_of(host_.file_path(), native_path_style());
+    FormCreate();
+}
+
+void Dialog::FormCreate() {
+    int left = 0, top = 0;
+    host_.GetPosAuto(left, top, design().client_w + kFrameWidth, design().client_h + kFrameHeight);
+    form_.left = left;
+    form_.top = top;
+    if (design().on_create) design().on_create(form_, env_);
+}
+
+void Dialog::FormShow(const CaseSettings& cs) {
+    if (!design().show_step) return;
+    form_.caption = dialog_caption(design().class_name, cs);
+    for (Control& c : form_.controls()) {
+        switch (c.def->case_rule) {
+            case CaseRule::LowerWithAttribute:
+                if (cs.lower(Role::Attribute)) convert(c, to_lower_ascii);
+                break;
+            case CaseRule::LowerWithElement:
+                if (cs.lower(Role::Element)) convert(c, to_lower_ascii);
+                break;
+            case CaseRule::UpperWithValue:
+                if (!cs.lower(Role::Value)) convert(c, to_upper_ascii);
+                break;
+            case CaseRule::None:
+                break;
+        }
+    }
+}
+
+KeyResult Dialog::FormShortCut(int key) const {
+    if (key == 27) return KeyResult::Cancel;
+    if (key != 13) return KeyResult::NotTaken;
+    if (const ControlDef* focused = design().find(form_.focus))
+        if (focused->kind == Kind::Button && focused->role != ButtonRole::None) return KeyResult::PressFocused;
+    return KeyResult::Ok;
+}
+
+template <class F>
+bool Dialog::guarded(F&& f) {
+    try {
+        f();
+        return true;
+    } catch (const std::exception& e) {
+        platform_.show_error(e.what());
+    }
+    return false;
+}
+
+void Dialog::click(const std::string& control) {
+    guarded([&] {
+        const ControlDef* def = design().find(control);
+        if (def && def->kind == Kind::Button) {
+            switch (def->role) {
+                case ButtonRole::Color: color_click(*def); break;
+                case ButtonRole::BrowseUrl:
+                case ButtonRole::BrowsePath:
+                case ButtonRole::BrowsePathStay: browse_click(*def); break;
+                case ButtonRole::None: break;
+            }
+        }
+        for (const ClickHandler& h : design().handlers)
+            if (h.control == control) h.handler(form_, env_);
+    });
+}
+
+void Dialog::color_click(const ControlDef& button) {
+    std::optional<Rgb> chosen = platform_.choose_color(last_color_);
+    if (!chosen) return;
+    last_color_ = *chosen;
+    Control& target = form_[button.target];
+    target.text = color_text(*chosen);
+    form_.focus = target.name();
+}
+
+void Dialog::browse_click(const ControlDef& button) {
+    std::optional<std::string> chosen = platform_.open_file(initial_folder_, file_filters(button.filters));
+    if (!chosen) return;
+    if (button.on_chosen) button.on_chosen(form_, *chosen);
+    Control& target = form_[button.target];
+    if (button.role == ButtonRole::BrowseUrl)
+        target.text = relative_url(*chosen, host_.file_path(), native_path_style());
+    else
+        target.text = relative_path(initial_folder_, *chosen, native_path_style());
+    if (button.role != ButtonRole::BrowsePathStay) form_.focus = target.name();
+}
+
+TagTexts Dialog::build(const CaseSettings& cs) {
+    for (Control& c : form_.controls()) c.settle_spin();
+    BuildContext ctx{cs, host_};
+    return design().build ? design().build(form_, ctx) : TagTexts{};
+}
+
+bool Dialog::ButtonOKClick() {
+    bool done = guarded([&] {
+        if (design().on_ok) {
+            design().on_ok(form_, env_);
+            return;
+        }
+        TagTexts texts = build(current_case());
+        env_.hide();
+        host_.set_texts(texts.start, texts.end);
+    });
+    closed_ = closed_ || done;
+    return done;
+}
+
+void Dialog::ButtonCancelClick() { closed_ = true; }
+
+}  // namespace corvane

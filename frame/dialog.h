@@ -1,0 +1,87 @@
+// The behaviour every dialog shares, on the form model: creation and
+// placement, the show step, the key hook, OK and Cancel, colour and browse
+// buttons.  The Qt view forwards the user's actions here.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frame/form.h"
+#include "frame/platform.h"
+
+namespace corvane {
+
+// What handlers may reach while a dialog runs.
+struct DialogEnv {
+    HostLink& host;
+    Platform& platform;
+    std::function<void()> hide;  // hides the window (no-op without a view)
+};
+
+// The outer size a window of this client size gets: a single fixed border
+// of 3 pixels and a 19-pixel title bar.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 25;
+
+// Designed caption + the case-adapted appended text of a tag dialog.
+std::string dialog_caption(const std::string& class_name, const CaseSettings& cs);
+// The five file-open filter lists.
+const std::vector<FileFilter>& file_filters(FileFilters which);
+// "#RRGGBB", upper-case hexadecimal.
+std::string color_text(Rgb c);
+
+enum class KeyResult {
+    NotTaken,      // the focused control gets the key as usual
+    PressFocused,  // Enter on a colour or browse button: press that button
+    Ok,
+    Cancel,
+};
+
+class Dialog {
+public:
+    Dialog(const DialogDesign& design, HostLink& host, Platform& platform);
+
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+    const DialogDesign& design() const { return form_.design(); }
+    DialogEnv& env() { return env_; }
+
+    // Creation: the open dialog's initial folder, then FormCreate.
+    void create();
+    void FormCreate();
+    // The show step: caption, name labels, value lists.
+    void FormShow(const CaseSettings& cs);
+    // The key hook; key is 13 (Enter), 27 (Escape) or any other code.
+    KeyResult FormShortCut(int key) const;
+
+    // A click on a control: its colour or browse role, then the dialog's own
+    // handler.  An error is shown and the dialog stays open.
+    void click(const std::string& control);
+    // OK: builder, hide, pelr_SetData, close.  Returns true when the dialog
+    // closed; false when an error kept it open.
+    bool ButtonOKClick();
+    void ButtonCancelClick();
+    bool closed() const { return closed_; }
+
+    const std::string& initial_folder() const { return initial_folder_; }
+    Rgb last_color() const { return last_color_; }
+
+    // Builds the texts the tag OK would hand over (spin edits settled first).
+    TagTexts build(const CaseSettings& cs);
+
+private:
+    void color_click(const ControlDef& button);
+    void browse_click(const ControlDef& button);
+    template <class F>
+    bool guarded(F&& f);
+
+    Form form_;
+    HostLink& host_;
+    Platform& platform_;
+    DialogEnv env_;
+    std::string initial_folder_;
+    Rgb last_color_{0, 0, 0};
+    bool closed_ = false;
+};
+
+}  // namespace corvane

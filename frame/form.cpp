@@ -1,0 +1,92 @@
+#include "frame/form.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "host/hostlink.h"
+
+namespace corvane {
+
+const std::string& Control::item(int i) const {
+    static const std::string none;
+    if (i < 0 || static_cast<size_t>(i) >= items.size()) return none;
+    return items[static_cast<size_t>(i)];
+}
+
+int Control::spin_value() const {
+    const int lo = def->min, hi = def->max;
+    // A whole decimal integer, optionally signed; anything else reads as the
+    // minimum.  Values too large for an int are beyond any limit anyway.
+    const char* s = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    long long v = std::strtoll(s, &end, 10);
+    bool number = end != s && *end == '\0' && text.find_first_of(" \t") == std::string::npos;
+    if (!number) return lo;
+    if (errno == ERANGE || v > INT_MAX) v = INT_MAX;
+    if (v < INT_MIN) v = INT_MIN;
+    if (lo != hi) {
+        if (v < lo) v = lo;
+        if (v > hi) v = hi;
+    }
+    return static_cast<int>(v);
+}
+
+void Control::settle_spin() {
+    if (kind() == Kind::Spin) text = std::to_string(spin_value());
+}
+
+Form::Form(const DialogDesign& design) : design_(&design) {
+    controls_.reserve(design.controls.size());
+    for (const ControlDef& d : design.controls) {
+        Control c;
+        c.def = &d;
+        c.items = d.items;
+        c.selected = d.selected;
+        c.checked = d.checked;
+        c.enabled = d.enabled;
+        if (d.kind == Kind::Edit || d.kind == Kind::MaskEdit || d.kind == Kind::Spin) {
+            c.text = d.caption;
+        } else {
+            c.caption = d.caption;
+        }
+        if (d.kind == Kind::ComboList) c.text = c.item(c.selected);
+        controls_.push_back(std::move(c));
+    }
+    caption = design.caption;
+    focus = !design.initial_focus.empty() ? design.initial_focus
+            : !design.tab_order.empty()   ? design.tab_order.front()
+                                          : std::string();
+}
+
+Control* Form::find(std::string_view name) {
+    for (Control& c : controls_)
+        if (c.name() == name) return &c;
+    return nullptr;
+}
+
+Control& Form::operator[](std::string_view name) {
+    if (Control* c = find(name)) return *c;
+    throw std::out_of_range(design_->class_name + " has no control " + std::string(name));
+}
+
+const Control& Form::operator[](std::string_view name) const {
+    return const_cast<Form&>(*this)[name];
+}
+
+std::string BuildContext::crlf() const { return host.crlf(); }
+
+std::string attr(std::string_view name, std::string_view value) {
+    std::string s;
+    s.reserve(name.size() + value.size() + 4);
+    s += ' ';
+    s += name;
+    s += "=\"";
+    s += value;
+    s += '"';
+    return s;
+}
+
+}  // namespace corvane

@@ -1,0 +1,35 @@
+// The platform dialogs a dialog needs while it runs, behind one small
+// interface so tests answer them without a window.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct FileFilter {
+    std::string description;            // "html (*.htm*)"
+    std::vector<std::string> patterns;  // "*.htm*"
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // The colour-choice dialog, starting at `initial`; nullopt when cancelled.
+    virtual std::optional<Rgb> choose_color(Rgb initial) = 0;
+    // The file-open dialog with the first filter selected; the chosen file's
+    // full path, or nullopt when cancelled.
+    virtual std::optional<std::string> open_file(const std::string& initial_folder,
+                                                 const std::vector<FileFilter>& filters) = 0;
+    // An error raised while handling an event: a box with its text.
+    virtual void show_error(const std::string& text) = 0;
+    // A plain box with one OK button.
+    virtual void show_message(const std::string& title, const std::string& text) = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,65 @@
+// The Qt view of a dialog: one widget per control, rendered from the form
+// model, with the user's edits written back into it.  Behaviour stays in
+// Dialog; this class only forwards clicks, keys and focus.
+#pragma once
+#include <QWidget>
+#include <vector>
+
+#include "frame/dialog.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace corvane {
+
+class DialogWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DialogWindow(Dialog& dialog, QWidget* parent = nullptr);
+    ~DialogWindow() override;
+
+    Dialog& dialog() { return dialog_; }
+    // Renders the model into the widgets (captions, texts, items,
+    // selections, checks, enabled states, focus).
+    void sync_from_model();
+    // The widget of a control (a radio group's box), or nullptr.
+    QWidget* widget(const std::string& name) const;
+    // Runs the key hook for a key code as the user's key press would.
+    bool handle_key(int key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Binding {
+        Control* model = nullptr;
+        QWidget* widget = nullptr;
+        QButtonGroup* group = nullptr;
+        std::vector<QRadioButton*> radios;
+        int gap_pad = 0;  // blanks added to the caption's gap for its name label
+    };
+
+    QString shown_caption(const Binding& b) const;
+    int caption_left(const Binding& b) const;
+    void attach_name_labels();
+
+    void build();
+    QWidget* make_widget(Binding& b);
+    void wire(Binding& b);
+    void sync(Binding& b);
+    void on_click(const std::string& name);
+    void on_ok();
+    void on_cancel();
+    void after_handler();
+    void focus_changed(QWidget* now);
+    Binding* binding_of(QWidget* w);
+
+    Dialog& dialog_;
+    std::vector<Binding> bindings_;
+    bool syncing_ = false;
+    bool shown_ = false;
+};
+
+}  // namespace corvane

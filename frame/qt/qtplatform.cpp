@@ -1,0 +1,83 @@
+#include "frame/qt/qtplatform.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace corvane {
+
+namespace {
+const char* const kTitle = "Pelinor - HTML";
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+bool headless_platform() {
+    QString p = QGuiApplication::platformName();
+    return p == "offscreen" || p == "minimal";
+}
+
+void install_font_substitutes() {
+    QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "IPAexGothic"});
+    QFont::insertSubstitutions("ＭＳ ゴシック", {"MS Gothic", "IPAGothic", "Monospace"});
+}
+
+QFont dialog_font() {
+    QFont f("ＭＳ Ｐゴシック");
+    f.setPixelSize(12);
+    return f;
+}
+
+QFont fixed_pitch_font() {
+    QFont f("ＭＳ ゴシック");
+    f.setPixelSize(12);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+std::optional<Rgb> QtPlatform::choose_color(Rgb initial) {
+    QColor c = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), parent_);
+    if (!c.isValid()) return std::nullopt;
+    return Rgb{c.red(), c.green(), c.blue()};
+}
+
+std::optional<std::string> QtPlatform::open_file(const std::string& initial_folder,
+                                                 const std::vector<FileFilter>& filters) {
+    // Qt reads a filter's patterns from the last parentheses of its text; they
+    // are added after the description and hidden again when shown.
+    QStringList names;
+    for (const FileFilter& f : filters) {
+        QStringList patterns;
+        for (const std::string& p : f.patterns) patterns << q(p);
+        names << q(f.description) + " (" + patterns.join(' ') + ")";
+    }
+    QFileDialog dialog(parent_, QString(), q(initial_folder));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilters(names);
+    if (!names.isEmpty()) dialog.selectNameFilter(names.front());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+}
+
+void QtPlatform::show_error(const std::string& text) {
+    if (headless_platform()) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return;
+    }
+    QMessageBox::critical(parent_, kTitle, q(text));
+}
+
+void QtPlatform::show_message(const std::string& title, const std::string& text) {
+    if (headless_platform()) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+}  // namespace corvane
