@@ -60,6 +60,10 @@ ControlDef color_combo(std::string name, Rect r) {
     return d;
 }
 
+ControlDef target_combo(std::string name, Rect r) {
+    return combo_edit(std::move(name), r, target_names()).upper_with_value();
+}
+
 ControlDef check_box(std::string name, std::string caption, Rect r, bool checked) {
     ControlDef d = make(Kind::CheckBox, std::move(name), std::move(caption), r);
     d.checked = checked;
@@ -130,6 +134,11 @@ const std::vector<std::string>& color_names() {
         "yellow", "white", "gray",  "navy",   "green",  "teal",  "maroon",  "purple",
         "olive", "silver", "gold",  "brown",  "orange", "pink",
     };
+    return names;
+}
+
+const std::vector<std::string>& target_names() {
+    static const std::vector<std::string> names = {"_blank", "_top", "_parent", "_self"};
     return names;
 }
 

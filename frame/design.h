@@ -103,6 +103,9 @@ ControlDef combo_edit(std::string name, Rect r, std::vector<std::string> items);
 ControlDef combo_list(std::string name, Rect r, std::vector<std::string> items, int selected = 0);
 // Colour combo box: the 22 colour names, raised with the value case.
 ControlDef color_combo(std::string name, Rect r);
+// Target combo box: an editable combo box of the four reserved frame names,
+// raised with the value case.
+ControlDef target_combo(std::string name, Rect r);
 ControlDef check_box(std::string name, std::string caption, Rect r, bool checked = false);
 ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
                        int selected = 0, int columns = 1);
@@ -121,6 +124,8 @@ ControlDef cancel_button(int x, int y);
 
 // The 22 colour names of every colour combo box, in list order.
 const std::vector<std::string>& color_names();
+// "_blank", "_top", "_parent", "_self": the items of every target combo box.
+const std::vector<std::string>& target_names();
 
 // --- Behaviour -------------------------------------------------------------
 struct TagTexts {
