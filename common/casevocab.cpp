@@ -19,15 +19,20 @@ constexpr std::array<const char*, WORD_COUNT> kWords = {
     "RADIO", "SUBMIT", "RESET", "IMAGE", "HIDDEN", "FILE", "CHARSET",
 };
 
-// Built before main runs; read-only afterwards.
-const std::array<std::string, 2 * WORD_COUNT> kEntries = [] {
-    std::array<std::string, 2 * WORD_COUNT> entries;
-    for (int k = 0; k < WORD_COUNT; ++k) {
-        entries[2 * k] = kWords[k];
-        entries[2 * k + 1] = to_lower_ascii(kWords[k]);
-    }
-    return entries;
-}();
+// Built at its first use, so that it is complete even for a static
+// initialiser in another file (a dialog's design table) that runs first;
+// read-only afterwards.
+const std::array<std::string, 2 * WORD_COUNT>& entries() {
+    static const std::array<std::string, 2 * WORD_COUNT> table = [] {
+        std::array<std::string, 2 * WORD_COUNT> t;
+        for (int k = 0; k < WORD_COUNT; ++k) {
+            t[2 * k] = kWords[k];
+            t[2 * k + 1] = to_lower_ascii(kWords[k]);
+        }
+        return t;
+    }();
+    return table;
+}
 
 int role_default(Role role) { return role == Role::Value ? 1 : 0; }
 
@@ -48,15 +53,23 @@ bool CaseSettings::lower(Role role) const {
     return v == 1;
 }
 
+CaseSettings CaseSettings::effective() const {
+    CaseSettings s;
+    s.element = lower(Role::Element) ? 1 : 0;
+    s.attribute = lower(Role::Attribute) ? 1 : 0;
+    s.value = lower(Role::Value) ? 1 : 0;
+    return s;
+}
+
 CaseSettings& current_case() {
     static CaseSettings settings;
     return settings;
 }
 
-const std::string& vocab_entry(int i) { return kEntries.at(static_cast<size_t>(i)); }
+const std::string& vocab_entry(int i) { return entries().at(static_cast<size_t>(i)); }
 
 const std::string& word(int k, Role role, const CaseSettings& settings) {
-    return kEntries.at(static_cast<size_t>(2 * k + (settings.lower(role) ? 1 : 0)));
+    return entries().at(static_cast<size_t>(2 * k + (settings.lower(role) ? 1 : 0)));
 }
 
 const std::string& word(int k, Role role) { return word(k, role, current_case()); }
@@ -82,6 +95,15 @@ CaseSettings load_case_settings(const std::string& ini_path) {
     s.attribute = file.read_int("Setup", "Attribute", 0);
     s.value = file.read_int("Setup", "Value", 1);
     return s;
+}
+
+void save_case_settings(const std::string& ini_path, const CaseSettings& settings) {
+    const CaseSettings s = settings.effective();
+    ProfileFile file(ini_path);
+    file.write_int("Setup", "Element", s.element);
+    file.write_int("Setup", "Attribute", s.attribute);
+    file.write_int("Setup", "Value", s.value);
+    file.save();
 }
 
 }  // namespace corvane

@@ -17,6 +17,9 @@ struct CaseSettings {
 
     int of(Role role) const;        // the raw stored value
     bool lower(Role role) const;    // the effective choice: true = lower case
+    // The same choices with every value other than 0 or 1 replaced by that
+    // role's default, as the vocabulary reads them.
+    CaseSettings effective() const;
 };
 
 // The process-wide settings: loaded once per tag-dialog run, overwritten only
@@ -43,13 +46,22 @@ const std::string& word(int k, Role role, const CaseSettings& settings);
 // Same, with the process-wide settings.
 const std::string& word(int k, Role role);
 
-// Only a-z / A-Z change; every other byte (all of UTF-8 and Shift_JIS
-// multi-byte text) is left alone.
+// Only a-z / A-Z change; every other byte is left alone, so UTF-8 text keeps
+// all its multi-byte characters.  Not for Shift_JIS bytes: a trail byte may
+// be an ASCII letter (ア is 83 41); convert host text to UTF-8 first.
 std::string to_upper_ascii(std::string_view text);
 std::string to_lower_ascii(std::string_view text);
 
 // Reads section "Setup", keys "Element", "Attribute", "Value" from an INI
 // file.  Missing file, missing key or a non-integer text gives the default.
 CaseSettings load_case_settings(const std::string& ini_path);
+
+// Writes "Element", "Attribute", "Value" into section "Setup" of an INI file,
+// in that order and in one atomic write, creating the file or the section
+// when missing; every other line of the file stays.  A value other than 0 or
+// 1 (a radio group left without a selection) is stored as the role's
+// default, so the file always says what the program will use.  Throws
+// ProfileWriteError when the file cannot be written.
+void save_case_settings(const std::string& ini_path, const CaseSettings& settings);
 
 }  // namespace corvane
