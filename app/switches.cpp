@@ -10,7 +10,13 @@ namespace {
 constexpr SwitchRow kSwitches[] = {
     {"/FONT", Action::TagDialog, TFormFONT},
     {"/Hn", Action::TagDialog, TFormHn},
+    {"/BASE", Action::TagDialog, TFormBASE},
+    {"/DL", Action::TagDialog, TFormDL},
+    {"/A", Action::TagDialog, TFormA},
     {"/HR", Action::TagDialog, TFormHR},
+    {"/UL", Action::TagDialog, TFormUL},
+    {"/OL", Action::TagDialog, TFormOL},
+    {"/LI", Action::TagDialog, TFormLI},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

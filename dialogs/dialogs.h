@@ -7,5 +7,11 @@ namespace corvane {
 const DialogDesign& TFormFONT();
 const DialogDesign& TFormHn();
 const DialogDesign& TFormHR();
+const DialogDesign& TFormUL();
+const DialogDesign& TFormOL();
+const DialogDesign& TFormLI();
+const DialogDesign& TFormDL();
+const DialogDesign& TFormA();
+const DialogDesign& TFormBASE();
 
 }  // namespace corvane

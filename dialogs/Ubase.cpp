@@ -1,0 +1,42 @@
+// TFormBASE: the document's base URL and default target.  HREF is written
+// even when empty; there is no end text.
+#include "dialogs/dialogs.h"
+#include "frame/form.h"
+
+namespace corvane {
+
+namespace {
+
+TagTexts build(const Form& f, BuildContext& ctx) {
+    TagTexts t;
+    t.start = "<" + ctx.E(W_BASE) + attr(f.label("LabelHREF"), f.text("EditHREF"));
+    if (const std::string& target = f.text("ComboBoxTARGET"); !target.empty())
+        t.start += attr(f.label("LabelTARGET"), target);
+    t.start += ">" + ctx.crlf();
+    return t;
+}
+
+}  // namespace
+
+const DialogDesign& TFormBASE() {
+    static const DialogDesign d{
+        .class_name = "TFormBASE",
+        .client_w = 417,
+        .client_h = 119,
+        .controls = {
+            label("Label2", "基準URL (        )", 16, 20),
+            name_label("LabelHREF", "HREF", 66, 20),
+            edit("EditHREF", {128, 16, 273, 21}),
+            label("Label9", "ﾀｰｹﾞｯﾄ (           )", 16, 52),
+            name_label("LabelTARGET", "TARGET", 54, 52),
+            target_combo("ComboBoxTARGET", {128, 48, 121, 21}),
+            ok_button(248, 84),
+            cancel_button(328, 84),
+        },
+        .tab_order = {"EditHREF", "ComboBoxTARGET"},
+        .build = build,
+    };
+    return d;
+}
+
+}  // namespace corvane

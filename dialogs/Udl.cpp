@@ -1,0 +1,41 @@
+// TFormDL: a definition list with as many empty DT/DD pairs as asked for
+// between the start tag and the selection.  Like the other two lists it is
+// closed after the selection: a DL without its end tag would swallow all the
+// text that follows it.
+#include "dialogs/dialogs.h"
+#include "dialogs/listparts.h"
+
+namespace corvane {
+
+namespace {
+
+TagTexts build(const Form& f, BuildContext& ctx) {
+    TagTexts t;
+    t.start = "<" + ctx.E(W_DL) + ">" + ctx.crlf();
+    t.start += lists::item_lines(f, ctx, f.spin("CSpinEditDTDD"), {{" ", "LabelDT"}, {"  ", "LabelDD"}});
+    t.end = "</" + ctx.E(W_DL) + ">" + ctx.crlf();
+    return t;
+}
+
+}  // namespace
+
+const DialogDesign& TFormDL() {
+    static const DialogDesign d{
+        .class_name = "TFormDL",
+        .client_w = 227,
+        .client_h = 95,
+        .controls = {
+            label("Label1", "項目追加数", 16, 12),
+            spin("CSpinEditDTDD", {16, 28, 49, 21}, 0, 99),
+            element_label("LabelDT", "<DT>", 76, 24),
+            element_label("LabelDD", "<DD>", 88, 40),
+            ok_button(64, 64),
+            cancel_button(144, 64),
+        },
+        .tab_order = {"CSpinEditDTDD"},
+        .build = build,
+    };
+    return d;
+}
+
+}  // namespace corvane
