@@ -1,0 +1,137 @@
+// The Qt view of the shared dialog behaviour: keys, buttons, focus and what
+// reaches the editor, on the offscreen platform.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+#include "dialogs/dialogs.h"
+#include "fakes.h"
+#include "frame/qt/dialogwindow.h"
+#include "frame/qt/qtplatform.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+namespace {
+
+struct Running {
+    RecordingHost host;
+    FakePlatform platform;
+    Dialog dialog;
+    DialogWindow window;
+
+    explicit Running(const DialogDesign& d, CaseSettings cs = {0, 0, 1})
+        : dialog((current_case() = cs, d), host, platform), window((dialog.create(), dialog)) {
+        window.show();
+        QApplication::processEvents();
+    }
+    template <class W>
+    W* get(const char* name) {
+        return window.findChild<W*>(name);
+    }
+    void key(QWidget* target, int qt_key) {
+        target->setFocus();
+        QApplication::processEvents();
+        QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QApplication::processEvents();
+    }
+};
+
+}  // namespace
+
+TEST(FrameGui, WindowStyleAndPlacement) {
+    Running r(TFormFONT());
+    EXPECT_TRUE(r.window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(r.window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(r.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(r.window.size(), QSize(304, 184));
+    EXPECT_EQ(r.window.minimumSize(), r.window.maximumSize());
+    EXPECT_EQ(r.window.pos(), QPoint(100, 120));
+    EXPECT_EQ(r.window.windowTitle(), QString("Pelinor - HTML : フォント <FONT>"));
+    auto* ok = r.get<QPushButton>("ButtonOK");
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ok->text(), QString("OK(&O)"));
+    EXPECT_EQ(ok->size(), QSize(73, 25));
+    EXPECT_FALSE(ok->isDefault() || ok->autoDefault());
+    EXPECT_EQ(ok->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(r.get<QPushButton>("ButtonCancel")->text(), QString("ｷｬﾝｾﾙ(&C)"));
+}
+
+TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
+    Running r(TFormFONT());
+    r.get<QRadioButton>("RadioGroupSIZE_3")->click();
+    r.get<QComboBox>("ComboBoxSIZE")->setCurrentIndex(1);
+    auto* color = r.get<QComboBox>("ComboBoxCOLOR");
+    color->setCurrentIndex(5);
+    r.key(color->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(r.host.set_data_count, 1);
+    EXPECT_EQ(r.host.start, "<FONT SIZE=\"+3\" COLOR=\"red\">");
+    EXPECT_EQ(r.host.end, "</FONT>");
+    EXPECT_FALSE(r.window.isVisible());
+}
+
+TEST(FrameGui, EscapeClosesWithoutCallingTheHost) {
+    Running r(TFormHR());
+    r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Escape);
+    EXPECT_FALSE(r.window.isVisible());
+    EXPECT_EQ(r.host.set_data_count, 0);
+}
+
+TEST(FrameGui, CloseBoxAndCancelCallNothing) {
+    Running a(TFormHn());
+    a.window.close();
+    EXPECT_EQ(a.host.set_data_count, 0);
+    Running b(TFormHn());
+    b.get<QPushButton>("ButtonCancel")->click();
+    EXPECT_FALSE(b.window.isVisible());
+    EXPECT_EQ(b.host.set_data_count, 0);
+}
+
+TEST(FrameGui, EnterOnColourButtonOpensTheColourDialog) {
+    Running r(TFormFONT());
+    r.platform.colors = {Rgb{255, 128, 0}};
+    r.key(r.get<QPushButton>("ButtonCOLOR"), Qt::Key_Return);
+    EXPECT_EQ(r.host.set_data_count, 0);
+    EXPECT_TRUE(r.window.isVisible());
+    auto* color = r.get<QComboBox>("ComboBoxCOLOR");
+    EXPECT_EQ(color->currentText(), QString("#FF8000"));
+    EXPECT_TRUE(color->hasFocus() || color->lineEdit()->hasFocus());
+    // Enter now sits in the combo box and confirms.
+    r.key(color->lineEdit(), Qt::Key_Enter);
+    EXPECT_EQ(r.host.start, "<FONT COLOR=\"#FF8000\">");
+}
+
+TEST(FrameGui, FlippedCaseShowsLowerNamesAndUpperValues) {
+    Running r(TFormFONT(), {1, 1, 0});
+    EXPECT_EQ(r.window.windowTitle(), QString("Pelinor - HTML : フォント <font>"));
+    EXPECT_EQ(r.get<QLabel>("StaticTextSIZE")->text(), QString("size"));
+    EXPECT_EQ(r.get<QLabel>("LabelCOLOR")->text(), QString("color"));
+    auto* color = r.get<QComboBox>("ComboBoxCOLOR");
+    EXPECT_EQ(color->itemText(0), QString("BLACK"));
+    EXPECT_EQ(color->itemText(21), QString("PINK"));
+    EXPECT_EQ(color->currentText(), QString());
+}
+
+TEST(FrameGui, NameLabelsSitInsideTheirCaptionGaps) {
+    // Each name label lies within its caption's row and does not overlap the
+    // caption text on either side of the gap.
+    for (auto design : {TFormFONT, TFormHn, TFormHR}) {
+        Running r(design());
+        for (QLabel* l : r.window.findChildren<QLabel*>()) {
+            const ControlDef* d = design().find(l->objectName().toStdString());
+            if (!d || d->kind != Kind::NameLabel) continue;
+            QRect g = l->geometry();
+            EXPECT_LT(std::abs(g.x() - d->rect.x), 24) << d->name;
+            EXPECT_LT(std::abs(g.y() - d->rect.y), 6) << d->name;
+            EXPECT_TRUE(r.window.rect().contains(g)) << d->name;
+        }
+    }
+}
