@@ -596,6 +596,9 @@ void DialogWindow::showEvent(QShowEvent* event) {
 void DialogWindow::closeEvent(QCloseEvent* event) {
     dialog_.ButtonCancelClick();  // closing never calls the host
     event->accept();
+    // The dialog is the run's only window; a hidden one does not count as
+    // the last window closing, so end the run explicitly.
+    QCoreApplication::quit();
 }
 
 }  // namespace corvane
