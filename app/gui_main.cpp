@@ -14,6 +14,7 @@
 #include "frame/qt/dialogwindow.h"
 #include "frame/qt/qtplatform.h"
 #include "host/native_hostlink.h"
+#include "setup/setup.h"
 
 namespace corvane {
 
@@ -52,14 +53,18 @@ void bad_switch_message(HostLink& host, const char* arg) {
     box.exec();
 }
 
-int run_dialog(const SwitchRow& row, HostLink& host, QtPlatform& platform) {
-    Dialog dialog(row.design(), host, platform);
-    dialog.create();  // placement; nothing here depends on the case settings
-    current_case() = load_case_settings(program_file("Corvane.ini"));
+// Creates the dialog (placement first: nothing in creation depends on the
+// case settings), loads the settings for a tag dialog, and runs the loop
+// until the window closes.
+int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPlatform& platform) {
+    Dialog dialog(design, host, platform);
+    dialog.create();
+    if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
     DialogWindow window(dialog);
     platform.set_parent(&window);
     window.show();
-    return QApplication::exec() == 0 ? 0 : 0;
+    QApplication::exec();
+    return 0;
 }
 
 }  // namespace
@@ -78,15 +83,12 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     install_font_substitutes();
     QtPlatform platform;
     try {
-        if (argc < 2) {
-            std::fprintf(stderr, "corvane: the settings dialog is not available yet\n");
-            return 1;
-        }
+        if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);
         if (!row) {
             bad_switch_message(host, argv[1]);
             return 255;
         }
-        return run_dialog(*row, host, platform);
+        return run_dialog(row->design(), true, host, platform);
     } catch (const std::exception& e) {
         // An error during start-up itself: shown, then the run ends normally.
         platform.show_error(e.what());

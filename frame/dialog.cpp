@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "common/relurl.h"
+#include "common/sysinfo.h"
 #include "host/hostlink.h"
 
 namespace corvane {
@@ -158,7 +159,7 @@ std::string color_text(Rgb c) {
 }
 
 Dialog::Dialog(const DialogDesign& design, HostLink& host, Platform& platform)
-    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}} {
+    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}, program_dir()} {
     if (const CaptionRow* row = caption_row(design.class_name)) form_.caption = row->designed;
 }
 

@@ -11,6 +11,7 @@
 #include "frame/qt/dialogwindow.h"
 #include "frame/qt/qtplatform.h"
 #include "host/hostlink.h"
+#include "setup/setup.h"
 
 namespace {
 
@@ -45,9 +46,12 @@ int main(int argc, char** argv) {
     QDir().mkpath(argv[1]);
     StillHost host;
     corvane::QtPlatform platform;
-    for (const corvane::SwitchRow& row : corvane::all_switches()) {
-        if (row.action != corvane::Action::TagDialog) continue;
-        corvane::Dialog dialog(row.design(), host, platform);
+    std::vector<const corvane::DialogDesign*> designs;
+    for (const corvane::SwitchRow& row : corvane::all_switches())
+        if (row.action == corvane::Action::TagDialog) designs.push_back(&row.design());
+    designs.push_back(&corvane::TFormSetup());
+    for (const corvane::DialogDesign* design : designs) {
+        corvane::Dialog dialog(*design, host, platform);
         dialog.create();
         corvane::DialogWindow window(dialog);
         window.show();
@@ -62,7 +66,7 @@ int main(int argc, char** argv) {
         p.drawText(QRect(4, 0, out.width() - 8, bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
         p.drawPixmap(1, bar + 1, client);
         p.end();
-        QString file = QString("%1/%2%3.png").arg(argv[1], QString::fromStdString(row.design().class_name), suffix);
+        QString file = QString("%1/%2%3.png").arg(argv[1], QString::fromStdString(design->class_name), suffix);
         out.save(file);
         std::printf("%s\n", file.toLocal8Bit().constData());
         window.close();

@@ -172,6 +172,10 @@ QWidget* DialogWindow::make_widget(Binding& b) {
             auto* l = new QLabel(this);
             l->setTextFormat(Qt::PlainText);
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            l->setAutoFillBackground(true);
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+            l->setPalette(pal);
             l->setAlignment(Qt::AlignCenter);
             l->setFont(fixed_pitch_font());
             return l;
