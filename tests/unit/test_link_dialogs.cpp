@@ -1,0 +1,148 @@
+// Builders, kind switch and browse button of the link dialogs A and BASE.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "dialogs/dialogs.h"
+#include "fakes.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+namespace {
+
+struct Case {
+    const char* what;
+    const DialogDesign& (*design)();
+    CaseSettings cs;
+    std::function<void(Form&)> setup;
+    const char* start;
+    const char* end;
+};
+
+const CaseSettings kDefault{0, 0, 1};
+
+struct Fields {
+    int kind = 0;
+    const char* link = "";
+    const char* anchor = "";
+    const char* target = "";
+    bool omit = false;
+};
+
+std::function<void(Form&)> a(Fields v) {
+    return [=](Form& f) {
+        f["RadioGroupKind"].selected = v.kind;
+        f["EditLink"].text = v.link;
+        f["EditAnchor"].text = v.anchor;
+        f["ComboBoxTARGET"].text = v.target;
+        f["CheckBoxOmit"].checked = v.omit;
+    };
+}
+
+std::function<void(Form&)> base(const char* href, const char* target) {
+    return [=](Form& f) {
+        f["EditHREF"].text = href;
+        f["ComboBoxTARGET"].text = target;
+    };
+}
+
+// Picking a target from the list puts the item, as the show step left it,
+// into the box.
+void pick_first_target(Form& f) {
+    f["ComboBoxTARGET"].selected = 0;
+    f["ComboBoxTARGET"].text = f.item("ComboBoxTARGET", 0);
+}
+
+}  // namespace
+
+TEST(LinkDialogs, Builders) {
+    const Case cases[] = {
+        {"link, anchor and target", TFormA, kDefault, a({0, "index.html", "top", "_blank"}),
+         "<A HREF=\"index.html#top\" TARGET=\"_blank\">", "</A>"},
+        {"link only", TFormA, kDefault, a({0, "index.html"}), "<A HREF=\"index.html\">", "</A>"},
+        {"anchor only", TFormA, kDefault, a({0, "", "top"}), "<A HREF=\"#top\">", "</A>"},
+        {"nothing filled in", TFormA, kDefault, a({}), "<A HREF=\"\">", "</A>"},
+        {"name ignores link and target", TFormA, kDefault, a({1, "index.html", "sec1", "_top"}),
+         "<A NAME=\"sec1\">", "</A>"},
+        {"empty name", TFormA, kDefault, a({1}), "<A NAME=\"\">", "</A>"},
+        {"end omitted", TFormA, kDefault, a({0, "x.htm", "", "", true}), "<A HREF=\"x.htm\">", ""},
+        {"all lower", TFormA, {1, 1, 1}, a({0, "index.html", "", "_blank"}),
+         "<a href=\"index.html\" target=\"_blank\">", "</a>"},
+        {"lower name", TFormA, {1, 1, 1}, a({1, "", "s"}), "<a name=\"s\">", "</a>"},
+        {"picked target, values upper", TFormA, {0, 0, 0},
+         [](Form& f) { pick_first_target(f); }, "<A HREF=\"\" TARGET=\"_BLANK\">", "</A>"},
+        {"typed target, values upper", TFormA, {0, 0, 0}, a({0, "", "", "_blank"}),
+         "<A HREF=\"\" TARGET=\"_blank\">", "</A>"},
+        {"typed text as typed", TFormA, kDefault, a({0, " a\"b ", " ", "Main Frame"}),
+         "<A HREF=\" a\"b # \" TARGET=\"Main Frame\">", "</A>"},
+        {"base, no target", TFormBASE, kDefault, base("../docs/", ""), "<BASE HREF=\"../docs/\">\r\n", ""},
+        {"base with target", TFormBASE, kDefault, base("../docs/", "_top"),
+         "<BASE HREF=\"../docs/\" TARGET=\"_top\">\r\n", ""},
+        {"base, nothing filled in", TFormBASE, kDefault, base("", ""), "<BASE HREF=\"\">\r\n", ""},
+        {"base, all lower", TFormBASE, {1, 1, 1}, base("/", "_self"), "<base href=\"/\" target=\"_self\">\r\n", ""},
+        {"base, picked target, values upper", TFormBASE, {0, 0, 0}, pick_first_target,
+         "<BASE HREF=\"\" TARGET=\"_BLANK\">\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        TagTexts t = build_with(c.design(), c.cs, c.setup);
+        EXPECT_EQ(t.start, c.start) << c.what;
+        EXPECT_EQ(t.end, c.end) << c.what;
+    }
+}
+
+TEST(LinkDialogs, KindSwitchDisablesLinkAndTargetOnly) {
+    RecordingHost host;
+    FakePlatform platform;
+    Dialog dialog(TFormA(), host, platform);
+    dialog.create();
+    dialog.FormShow(kDefault);
+    Form& f = dialog.form();
+    f["EditLink"].text = "index.html";
+    const char* const switched[] = {"EditLink", "ComboBoxTARGET"};
+    const char* const kept[] = {"ButtonLink", "EditAnchor", "CheckBoxOmit", "RadioGroupKind"};
+    for (int kind : {1, 0, 1}) {
+        f["RadioGroupKind"].selected = kind;
+        dialog.click("RadioGroupKind");
+        for (const char* name : switched) EXPECT_EQ(f[name].enabled, kind == 0) << name << " kind " << kind;
+        for (const char* name : kept) EXPECT_TRUE(f[name].enabled) << name << " kind " << kind;
+    }
+    EXPECT_EQ(f.text("EditLink"), "index.html");
+}
+
+TEST(LinkDialogs, BrowseFillsTheLinkRelativeToTheEditedPage) {
+    namespace fs = std::filesystem;
+    const fs::path site = fs::temp_directory_path() / "corvane-link-unit" / "site";
+    fs::create_directories(site / "img");
+    struct Pick {
+        std::optional<std::string> chosen;
+        const char* link;  // expected EditLink text
+        const char* focus;
+    };
+    const Pick picks[] = {
+        {(site / "img" / "a.htm").string(), "img/a.htm", "EditLink"},
+        {(site.parent_path() / "top.htm").string(), "../top.htm", "EditLink"},
+        {(site / "page2.htm").string(), "page2.htm", "EditLink"},
+        {std::nullopt, "keep", "ButtonLink"},  // cancelled: nothing changes
+    };
+    for (const Pick& p : picks) {
+        RecordingHost host;
+        host.file_path_bytes = (site / "page.htm").string();
+        FakePlatform platform;
+        platform.files = {p.chosen};
+        Dialog dialog(TFormA(), host, platform);
+        dialog.create();
+        dialog.FormShow(kDefault);
+        dialog.form()["EditLink"].text = "keep";
+        dialog.form().focus = "ButtonLink";
+        EXPECT_EQ(dialog.FormShortCut(13), KeyResult::PressFocused);
+        dialog.click("ButtonLink");
+        EXPECT_EQ(dialog.form().text("EditLink"), p.link);
+        EXPECT_EQ(dialog.form().focus, p.focus);
+        ASSERT_EQ(platform.file_folders.size(), 1u);
+        EXPECT_EQ(platform.file_folders[0], site.string());
+        EXPECT_EQ(platform.file_filter_lists[0].front().description, "html (*.htm*)");
+    }
+    fs::remove_all(site.parent_path());
+}
