@@ -6,6 +6,9 @@
 #include <vector>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cerrno>
@@ -178,7 +181,7 @@ bool is_frame_marker(std::uint8_t m) {
 
 void read_gif(ByteReader& r, std::uint16_t& width, std::uint16_t& height) {
     std::uint8_t b;
-    for (std::uint8_t expected : {'G', 'I', 'F'})
+    for (std::uint8_t expected : {std::uint8_t{'G'}, std::uint8_t{'I'}, std::uint8_t{'F'}})
         if (!r.read(b) || b != expected) return;
     if (!r.skip(3)) return;  // version: not examined
     std::uint16_t v;

@@ -171,8 +171,8 @@ std::string folder_of(std::string_view path, PathStyle style) {
     if (end == 0) return {};
     // Drop a final separator unless it is a root's: the first character, or
     // one that follows a drive colon or another separator ("C:\", "/").
-    if (end >= 2 && is_sep(path[end - 1], style) && path[end - 2] != ':' && !is_sep(path[end - 2], style))
-        --end;
+    const bool after_drive = style == PathStyle::Windows && end >= 2 && path[end - 2] == ':';
+    if (end >= 2 && is_sep(path[end - 1], style) && !after_drive && !is_sep(path[end - 2], style)) --end;
     return std::string(path.substr(0, end));
 }
 
