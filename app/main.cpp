@@ -1,8 +1,41 @@
 // Corvane start-up: looks at the first argument only and does one thing.
-#include "app/gui_main.h"
+#include <cstdio>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+#include "app/gui_entry.h"
 #include "app/switches.h"
 #include "comment/comment.h"
+#include "common/sysinfo.h"
 #include "host/native_hostlink.h"
+
+namespace {
+
+// Every other run may need a window: it goes to the module that holds Qt.
+int run_app_module(int argc, char** argv) {
+    const std::string path = corvane::program_file(CORVANE_APP_MODULE);
+#ifdef _WIN32
+    HMODULE module = LoadLibraryA(path.c_str());
+    auto entry = module ? reinterpret_cast<CorvaneAppMain>(GetProcAddress(module, CORVANE_APP_ENTRY)) : nullptr;
+    const char* why = "cannot be loaded";
+#else
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto entry = module ? reinterpret_cast<CorvaneAppMain>(dlsym(module, CORVANE_APP_ENTRY)) : nullptr;
+    const char* why = module ? "has no entry point" : dlerror();
+#endif
+    if (!entry) {
+        std::fprintf(stderr, "corvane: %s: %s\n", path.c_str(), why);
+        return 1;
+    }
+    return entry(argc, argv);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const corvane::SwitchRow* row = argc >= 2 ? corvane::find_switch(argv[1]) : nullptr;
@@ -12,5 +45,5 @@ int main(int argc, char** argv) {
         corvane::run_comment_command(host);
         return 0;
     }
-    return corvane::gui_main(argc, argv, row);
+    return run_app_module(argc, argv);
 }

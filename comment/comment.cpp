@@ -1,5 +1,9 @@
 #include "comment/comment.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "common/bytebuffer.h"
 #include "host/hostlink.h"
 
 namespace corvane {
@@ -7,18 +11,40 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kOpener = "<!-- ";
 
 bool starts_with(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
 bool ends_with(std::string_view s, std::string_view p) {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
 }
 
-CommentResult uncomment(std::string_view sel) {
-    size_t close = sel.find("-->");
-    if (close == std::string_view::npos) return {std::string(sel), std::string()};
-    std::string_view end = sel.substr(close + 3);
-    std::string_view work = sel.substr(0, close + 3);
+// Whether a followed by b ends with CR LF.
+bool joined_ends_with_crlf(std::string_view a, std::string_view b) {
+    if (b.size() >= 2) return ends_with(b, kCrLf);
+    if (b.size() == 1) return b[0] == '\n' && ends_with(a, "\r");
+    return ends_with(a, kCrLf);
+}
 
+// The toggle, as parts of the selection: the start text is `start_head`
+// followed by selection[start_from, start_to); the end text is
+// selection[end_from, end) followed by `end_tail`.  Working on positions
+// lets the command build a large start text in place.
+struct Plan {
+    std::string start_head;
+    size_t start_from = 0, start_to = 0;
+    size_t end_from = 0;
+    std::string end_tail;
+};
+
+Plan uncomment(std::string_view sel) {
+    Plan p;
+    size_t close = sel.find("-->");
+    if (close == std::string_view::npos) {  // no closer: handed back unchanged
+        p.start_to = p.end_from = sel.size();
+        return p;
+    }
+    p.end_from = close + 3;
+    std::string_view work = sel.substr(0, close + 3);
     for (std::string_view opener : {"<!-- \r\n", "<!--\r\n", "<!-- ", "<!--"}) {
         if (starts_with(work, opener)) {
             work.remove_prefix(opener.size());
@@ -27,42 +53,76 @@ CommentResult uncomment(std::string_view sel) {
     }
     // The opener and closer may overlap ("<!-->"): then the working text is
     // shorter than the closer and the cut leaves nothing.
-    bool end_has_break = starts_with(end, kCrLf);
+    bool end_has_break = starts_with(sel.substr(p.end_from), kCrLf);
     size_t cut;
     if (ends_with(work, "\r\n -->")) cut = end_has_break ? 6 : 4;
     else if (ends_with(work, "\r\n-->")) cut = end_has_break ? 5 : 3;
     else if (ends_with(work, " -->")) cut = 4;
     else cut = 3;
-    work = work.size() > cut ? work.substr(0, work.size() - cut) : std::string_view();
-    return {std::string(work), std::string(end)};
+    p.start_from = static_cast<size_t>(work.data() - sel.data());
+    p.start_to = p.start_from + (work.size() > cut ? work.size() - cut : 0);
+    return p;
 }
 
-CommentResult comment(std::string_view sel, std::string_view eol) {
-    CommentResult r;
-    bool multi_line = sel.find(kCrLf) != std::string_view::npos;
-    r.start.reserve(5 + eol.size() + sel.size());
-    r.start += "<!-- ";
-    if (multi_line) r.start += eol;
-    r.start += sel;
-    r.end = " -->";
-    if (ends_with(r.start, kCrLf)) r.end += eol;
-    return r;
+Plan comment(std::string_view sel, std::string_view eol) {
+    Plan p;
+    p.start_head = kOpener;
+    if (sel.find(kCrLf) != std::string_view::npos) p.start_head += eol;
+    p.start_to = p.end_from = sel.size();
+    p.end_tail = " -->";
+    if (joined_ends_with_crlf(p.start_head, sel)) p.end_tail += eol;
+    return p;
+}
+
+Plan plan(std::string_view selection, std::string_view host_eol) {
+    if (starts_with(selection, "<!--")) return uncomment(selection);
+    return comment(selection, host_eol);
 }
 
 }  // namespace
 
 CommentResult toggle_comment(std::string_view selection, std::string_view host_eol) {
-    if (starts_with(selection, "<!--")) return uncomment(selection);
-    return comment(selection, host_eol);
+    Plan p = plan(selection, host_eol);
+    CommentResult r;
+    r.start.reserve(p.start_head.size() + (p.start_to - p.start_from));
+    r.start += p.start_head;
+    r.start += selection.substr(p.start_from, p.start_to - p.start_from);
+    r.end = selection.substr(p.end_from);
+    r.end += p.end_tail;
+    return r;
 }
 
 void run_comment_command(HostLink& host) {
-    std::string eol = host.GetCRLF();
-    int size = host.GetBufSize(1);
-    std::string selection = host.GetData(size);
-    CommentResult r = toggle_comment(selection, eol);
-    selection = std::string();  // the results own their copy; free the selection early
-    host.SetData(r.start, r.end);
+    const std::string eol = host.GetCRLF();
+    const int size = host.GetBufSize(1);
+    // One area for the selection with room before it for the opener and a
+    // line break: the start text is built in place, so that a large
+    // selection is held once on this side of the link.
+    const size_t room = kOpener.size() + eol.size();
+    const size_t capacity = static_cast<size_t>(std::max(size, 0));
+    ByteBuffer buffer(room + capacity + 1);
+    char* sel = buffer.data() + room;
+    const size_t n = size < 0 ? 0 : host.GetDataInto(sel, size);
+    const Plan p = plan(std::string_view(sel, n), eol);
+
+    // The end text: a tail of the selection (already NUL-terminated by the
+    // buffer), or a short text of its own.
+    std::string end_text = p.end_tail;
+    const char* end = end_text.c_str();
+    if (p.end_from < n) {
+        if (p.end_tail.empty() && p.start_to < p.end_from) {
+            end = sel + p.end_from;
+        } else {
+            end_text = std::string(sel + p.end_from, n - p.end_from) + p.end_tail;
+            end = end_text.c_str();
+        }
+    }
+    // The start text: its head written just before its part of the
+    // selection, a NUL just after.
+    char* start = sel + p.start_from - p.start_head.size();
+    std::memcpy(start, p.start_head.data(), p.start_head.size());
+    sel[p.start_to] = '\0';
+    host.SetDataRaw(start, end);
 }
 
 }  // namespace corvane

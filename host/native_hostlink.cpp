@@ -32,6 +32,10 @@ void NativeHostLink::SetData(const std::string& start, const std::string& end) {
     pelr_SetData(start.c_str(), end.c_str());
 }
 
+void NativeHostLink::SetDataRaw(const char* start, const char* end) {
+    pelr_SetData(start ? start : "", end ? end : "");
+}
+
 std::string NativeHostLink::GetCRLF() { return copy_text(pelr_GetCRLF()); }
 
 std::string NativeHostLink::GetFilePath() { return copy_text(pelr_GetFilePath()); }
@@ -45,11 +49,14 @@ int NativeHostLink::GetPosSize(int which) { return pelr_GetPosSize(which); }
 int NativeHostLink::GetBufSize(int which) { return pelr_GetBufSize(which); }
 
 std::string NativeHostLink::GetData(int size) {
-    if (size < 0) size = 0;
-    std::string buffer(static_cast<size_t>(size) + 1, '\0');
-    pelr_GetData(buffer.data(), "");
-    buffer.resize(std::strlen(buffer.c_str()));
-    return buffer;
+    return read_host_buffer(size, [](char* buffer) { pelr_GetData(buffer, ""); });
+}
+
+size_t NativeHostLink::GetDataInto(char* buffer, int size) {
+    if (size < 0) return 0;
+    pelr_GetData(buffer, "");
+    buffer[size] = '\0';  // the text ends within the buffer, whatever the host wrote
+    return std::strlen(buffer);
 }
 
 }  // namespace corvane

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -26,9 +27,11 @@
 #define isatty _isatty
 #define fileno _fileno
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+#include "common/bytebuffer.h"
 #include "common/codepage.h"
 
 namespace {
@@ -38,8 +41,11 @@ struct Editor {
     std::string eol = "\n";
     int caret_x = 100;
     int caret_y = 100;
-    std::string selection;
+    corvane::ByteBuffer selection_bytes;
+    size_t selection_size = 0;
     bool selection_fetched = false;
+
+    std::string_view selection() const { return {selection_bytes.data(), selection_size}; }
     bool written = false;
 };
 
@@ -49,16 +55,18 @@ void warn(const char* name, const char* value) {
     std::fprintf(stderr, "pelinorn stand-in: %s has an unknown value \"%s\"; using the default\n", name, value);
 }
 
-void write_all(const std::string& a, const std::string& b, const std::string& c) {
-    for (const std::string* s : {&a, &b, &c})
-        if (!s->empty()) std::fwrite(s->data(), 1, s->size(), stdout);
+// Writes the texts straight from the caller's memory: a selection may be
+// large, and copying it here would double what the run holds.
+void write_all(std::string_view a, std::string_view b, std::string_view c) {
+    for (std::string_view s : {a, b, c})
+        if (!s.empty()) std::fwrite(s.data(), 1, s.size(), stdout);
     std::fflush(stdout);
 }
 
 void hand_back_selection() {
     if (g_editor && !g_editor->written) {
         g_editor->written = true;
-        write_all(g_editor->selection, std::string(), std::string());
+        write_all(g_editor->selection(), {}, {});
     }
 }
 
@@ -68,6 +76,28 @@ bool parse_int(const char* s, int& out) {
     if (end == s || v < -1000000 || v > 1000000) return false;
     out = static_cast<int>(v);
     return *end == '\0' || *end == ',';
+}
+
+// Standard input, read whole into one area that grows without copying (a
+// selection may be large); from a file, its size is known beforehand.
+void read_selection(Editor& e) {
+    size_t capacity = size_t(1) << 16;
+#ifndef _WIN32
+    struct stat st;
+    if (fstat(fileno(stdin), &st) == 0 && S_ISREG(st.st_mode)) {
+        off_t at = lseek(fileno(stdin), 0, SEEK_CUR);
+        // One byte more, so that the end of the file shows without a regrowth.
+        if (at >= 0 && st.st_size > at) capacity = static_cast<size_t>(st.st_size - at) + 1;
+    }
+#endif
+    e.selection_bytes.reserve(capacity);
+    for (;;) {
+        if (e.selection_size == e.selection_bytes.capacity()) e.selection_bytes.reserve(2 * e.selection_size);
+        size_t room = e.selection_bytes.capacity() - e.selection_size;
+        size_t got = std::fread(e.selection_bytes.data() + e.selection_size, 1, room, stdin);
+        e.selection_size += got;
+        if (got < room) break;  // end of input or an error
+    }
 }
 
 void init() {
@@ -102,11 +132,7 @@ void init() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    if (!isatty(fileno(stdin))) {
-        char buf[1 << 16];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0) e.selection.append(buf, n);
-    }
+    if (!isatty(fileno(stdin))) read_selection(e);
     std::atexit(hand_back_selection);
 }
 
@@ -125,9 +151,8 @@ PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
     Editor& e = *g_editor;
     if (e.written) return 0;
     e.written = true;
-    std::string s = start ? start : "", t = end ? end : "";
-    if (e.selection_fetched) write_all(s, std::string(), t);
-    else write_all(s, e.selection, t);
+    std::string_view s = start ? start : "", t = end ? end : "";
+    write_all(s, e.selection_fetched ? std::string_view() : e.selection(), t);
     return 1;
 }
 
@@ -160,15 +185,15 @@ PELR_API int PELR_CALL pelr_GetPosSize(int which) {
 PELR_API int PELR_CALL pelr_GetBufSize(int which) {
     init();
     (void)which;
-    return static_cast<int>(g_editor->selection.size());
+    return static_cast<int>(g_editor->selection_size);
 }
 
 PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
     init();
     (void)reserved;
     if (!buffer) return 0;
-    std::memcpy(buffer, g_editor->selection.data(), g_editor->selection.size());
-    buffer[g_editor->selection.size()] = '\0';
+    if (g_editor->selection_size) std::memcpy(buffer, g_editor->selection_bytes.data(), g_editor->selection_size);
+    buffer[g_editor->selection_size] = '\0';
     g_editor->selection_fetched = true;
     return 1;
 }
