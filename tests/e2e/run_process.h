@@ -1,0 +1,170 @@
+// Runs a program as a child process with a chosen environment and standard
+// input, and captures its standard output, standard error and exit code.
+// POSIX only (fork/exec, poll, pseudo-terminals).
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace corvane::test {
+
+struct ProcessResult {
+    std::string out;
+    std::string err;
+    int exit_code = -1;  // 0..255, or -1 when the child did not exit normally
+    int signal = 0;      // the signal that ended it, if any
+};
+
+enum class StdinKind {
+    Pipe,      // the given bytes, then end of file
+    Terminal,  // a pseudo-terminal that never sends anything
+};
+
+struct ProcessOptions {
+    std::vector<std::string> args;  // without the program itself
+    // Variables to set (value) or remove (nullopt); the rest of the test's
+    // environment is inherited.  Every PELINOR_* variable is removed first so
+    // the caller's shell cannot leak into a test.
+    std::map<std::string, std::optional<std::string>> env;
+    std::string input;
+    StdinKind stdin_kind = StdinKind::Pipe;
+    int timeout_ms = 20000;
+};
+
+namespace detail {
+
+inline void set_nonblocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+
+inline std::vector<std::string> child_environment(const ProcessOptions& o) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        std::string kv(*e);
+        std::string name = kv.substr(0, kv.find('='));
+        if (name.rfind("PELINOR_", 0) == 0 || o.env.count(name)) continue;
+        env.push_back(kv);
+    }
+    for (const auto& [name, value] : o.env)
+        if (value) env.push_back(name + "=" + *value);
+    return env;
+}
+
+}  // namespace detail
+
+inline ProcessResult run_process(const std::string& program, const ProcessOptions& o) {
+    int in_pipe[2], out_pipe[2], err_pipe[2];
+    if (pipe(out_pipe) != 0 || pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+    int child_stdin = -1, parent_stdin = -1, pty_master = -1;
+    if (o.stdin_kind == StdinKind::Pipe) {
+        if (pipe(in_pipe) != 0) throw std::runtime_error("pipe failed");
+        child_stdin = in_pipe[0];
+        parent_stdin = in_pipe[1];
+    } else {
+        pty_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (pty_master < 0 || grantpt(pty_master) != 0 || unlockpt(pty_master) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        child_stdin = open(ptsname(pty_master), O_RDWR | O_NOCTTY);
+        if (child_stdin < 0) throw std::runtime_error("cannot open the pseudo-terminal");
+    }
+
+    std::vector<std::string> env_strings = detail::child_environment(o);
+    std::vector<char*> envp;
+    for (auto& s : env_strings) envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> arg_strings{program};
+    arg_strings.insert(arg_strings.end(), o.args.begin(), o.args.end());
+    std::vector<char*> argv;
+    for (auto& s : arg_strings) argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        dup2(child_stdin, 0);
+        dup2(out_pipe[1], 1);
+        dup2(err_pipe[1], 2);
+        for (int fd = 3; fd < 256; ++fd) close(fd);
+        execve(program.c_str(), argv.data(), envp.data());
+        _exit(127);
+    }
+    close(child_stdin);
+    close(out_pipe[1]);
+    close(err_pipe[1]);
+
+    // Feed standard input and drain both outputs at once, so that a large
+    // input cannot deadlock against a full output pipe.
+    signal(SIGPIPE, SIG_IGN);
+    ProcessResult r;
+    size_t written = 0;
+    if (parent_stdin >= 0) {
+        detail::set_nonblocking(parent_stdin);
+        if (o.input.empty()) {
+            close(parent_stdin);
+            parent_stdin = -1;
+        }
+    }
+    int out_fd = out_pipe[0], err_fd = err_pipe[0];
+    int waited_ms = 0;
+    char buf[1 << 16];
+    while (out_fd >= 0 || err_fd >= 0) {
+        pollfd fds[3];
+        int n = 0;
+        if (out_fd >= 0) fds[n++] = {out_fd, POLLIN, 0};
+        if (err_fd >= 0) fds[n++] = {err_fd, POLLIN, 0};
+        if (parent_stdin >= 0) fds[n++] = {parent_stdin, POLLOUT, 0};
+        int ready = poll(fds, static_cast<nfds_t>(n), 100);
+        if (ready < 0 && errno != EINTR) break;
+        if (ready == 0) {
+            waited_ms += 100;
+            if (waited_ms >= o.timeout_ms) {
+                kill(pid, SIGKILL);
+                waited_ms = -1000000000;  // keep draining until the pipes close
+            }
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            if (fds[i].revents == 0) continue;
+            int fd = fds[i].fd;
+            if (fd == parent_stdin) {
+                ssize_t w = write(fd, o.input.data() + written, o.input.size() - written);
+                if (w > 0) written += static_cast<size_t>(w);
+                if (w < 0 && errno != EAGAIN) written = o.input.size();  // the child closed its end
+                if (written == o.input.size()) {
+                    close(parent_stdin);
+                    parent_stdin = -1;
+                }
+                continue;
+            }
+            ssize_t got = read(fd, buf, sizeof buf);
+            if (got > 0) {
+                (fd == out_fd ? r.out : r.err).append(buf, static_cast<size_t>(got));
+            } else if (got == 0 || errno != EINTR) {
+                close(fd);
+                (fd == out_fd ? out_fd : err_fd) = -1;
+            }
+        }
+    }
+    if (parent_stdin >= 0) close(parent_stdin);
+    if (pty_master >= 0) close(pty_master);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status)) r.exit_code = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) r.signal = WTERMSIG(status);
+    return r;
+}
+
+}  // namespace corvane::test

@@ -1,0 +1,94 @@
+// The stand-in editor link's contract, seen from outside: environment,
+// standard input, and the one write of the replacement on standard output.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "run_process.h"
+
+namespace {
+
+using corvane::test::ProcessOptions;
+using corvane::test::run_process;
+using corvane::test::StdinKind;
+
+int count_lines(const std::string& s) {
+    int n = 0;
+    for (char c : s) n += c == '\n';
+    return n;
+}
+
+TEST(StandinLink, UnknownValueWarnsOnceAndFallsBackToTheDefault) {
+    struct Case {
+        const char* var;
+        const char* value;
+    };
+    for (Case c : {Case{"PELINOR_EOL", "CRLF"}, Case{"PELINOR_EOL", ""}, Case{"PELINOR_EOL", "\\r\\n"},
+                   Case{"PELINOR_ENCODING", "shift_jis"}, Case{"PELINOR_ENCODING", "UTF-8"},
+                   Case{"PELINOR_CARET", "10"}, Case{"PELINOR_CARET", "10,20,30"},
+                   Case{"PELINOR_CARET", "x,y"}, Case{"PELINOR_CARET", "10 ,20"}}) {
+        SCOPED_TRACE(std::string(c.var) + "=" + c.value);
+        ProcessOptions o;
+        o.args = {"/COMMENT"};
+        o.env[c.var] = c.value;
+        o.input = "a\r\nb";
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.exit_code, 0);
+        EXPECT_EQ(count_lines(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find(c.var), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(std::string("\"") + c.value + "\""), std::string::npos) << r.err;
+        // The run goes on with the default: LF as the host's line break.
+        EXPECT_EQ(r.out, "<!-- \na\r\nb -->");
+    }
+}
+
+TEST(StandinLink, KnownValuesGiveNoWarning) {
+    for (auto [var, value] : {std::pair{"PELINOR_EOL", "lf"}, {"PELINOR_EOL", "cr"}, {"PELINOR_EOL", "crlf"},
+                              {"PELINOR_ENCODING", "utf-8"}, {"PELINOR_ENCODING", "cp932"},
+                              {"PELINOR_CARET", "0,0"}, {"PELINOR_CARET", "-20,1200"},
+                              {"PELINOR_FILE", "/tmp/page.htm"}, {"PELINOR_FILE", ""}}) {
+        ProcessOptions o;
+        o.args = {"/COMMENT"};
+        o.env[var] = value;
+        o.input = "x";
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.exit_code, 0) << var << "=" << value;
+        EXPECT_EQ(r.err, "") << var << "=" << value;
+        EXPECT_EQ(r.out, "<!-- x -->") << var << "=" << value;
+    }
+}
+
+TEST(StandinLink, TerminalInputIsAnEmptySelection) {
+    // Standard input is a terminal that never sends anything: the link must
+    // not wait for it.
+    ProcessOptions o;
+    o.args = {"/COMMENT"};
+    o.stdin_kind = StdinKind::Terminal;
+    o.timeout_ms = 10000;
+    auto r = run_process(CORVANE_EXE, o);
+    EXPECT_EQ(r.signal, 0) << "killed: the link waited for the terminal";
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, "<!--  -->");
+}
+
+// A bad switch ends the run without pelr_SetData: the selection comes back
+// unchanged, so an editor filtering through Corvane never loses it.  Without
+// a display to click the error box on, the message goes to standard error.
+TEST(StandinLink, BadSwitchHandsTheSelectionBack) {
+    const std::string sel = std::string("keep \x95\x5C me\r\n\0tail", 17);
+    for (std::string arg : {"/font", "/Font", "/comment", "/COMMENTS", " /COMMENT", "/COMMENT ", "",
+                            "/UNKNOWN", "FONT"}) {
+        SCOPED_TRACE("argument '" + arg + "'");
+        ProcessOptions o;
+        o.args = {arg, "/COMMENT"};
+        o.env["QT_QPA_PLATFORM"] = "offscreen";
+        o.input = sel;
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.exit_code, 255);
+        EXPECT_TRUE(r.out == sel) << "stdout: " << r.out;
+        EXPECT_NE(r.err.find("パラメータエラー ( " + arg + " )"), std::string::npos)
+            << "stderr: " << r.err;
+    }
+}
+
+}  // namespace
