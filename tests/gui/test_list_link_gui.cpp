@@ -106,6 +106,7 @@ TEST(ListLinkGui, BrowseButtonKeepsEnterAndFillsARelativeLink) {
     EXPECT_TRUE(link->hasFocus());
     ASSERT_EQ(s.platform.file_folders.size(), 1u);
     EXPECT_EQ(s.platform.file_folders[0], site.string());
+    EXPECT_EQ(s.platform.file_filter_lists[0].size(), 4u);  // the page filters
 
     s.get<QPushButton>("ButtonLink")->click();
     EXPECT_EQ(link->text(), QString("../top.htm"));

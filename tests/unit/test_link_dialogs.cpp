@@ -1,7 +1,6 @@
-// Builders, kind switch and browse button of the link dialogs A and BASE.
+// Builders of the link dialogs A and BASE.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "dialogs/dialogs.h"
@@ -90,59 +89,4 @@ TEST(LinkDialogs, Builders) {
         EXPECT_EQ(t.start, c.start) << c.what;
         EXPECT_EQ(t.end, c.end) << c.what;
     }
-}
-
-TEST(LinkDialogs, KindSwitchDisablesLinkAndTargetOnly) {
-    RecordingHost host;
-    FakePlatform platform;
-    Dialog dialog(TFormA(), host, platform);
-    dialog.create();
-    dialog.FormShow(kDefault);
-    Form& f = dialog.form();
-    f["EditLink"].text = "index.html";
-    const char* const switched[] = {"EditLink", "ComboBoxTARGET"};
-    const char* const kept[] = {"ButtonLink", "EditAnchor", "CheckBoxOmit", "RadioGroupKind"};
-    for (int kind : {1, 0, 1}) {
-        f["RadioGroupKind"].selected = kind;
-        dialog.click("RadioGroupKind");
-        for (const char* name : switched) EXPECT_EQ(f[name].enabled, kind == 0) << name << " kind " << kind;
-        for (const char* name : kept) EXPECT_TRUE(f[name].enabled) << name << " kind " << kind;
-    }
-    EXPECT_EQ(f.text("EditLink"), "index.html");
-}
-
-TEST(LinkDialogs, BrowseFillsTheLinkRelativeToTheEditedPage) {
-    namespace fs = std::filesystem;
-    const fs::path site = fs::temp_directory_path() / "corvane-link-unit" / "site";
-    fs::create_directories(site / "img");
-    struct Pick {
-        std::optional<std::string> chosen;
-        const char* link;  // expected EditLink text
-        const char* focus;
-    };
-    const Pick picks[] = {
-        {(site / "img" / "a.htm").string(), "img/a.htm", "EditLink"},
-        {(site.parent_path() / "top.htm").string(), "../top.htm", "EditLink"},
-        {(site / "page2.htm").string(), "page2.htm", "EditLink"},
-        {std::nullopt, "keep", "ButtonLink"},  // cancelled: nothing changes
-    };
-    for (const Pick& p : picks) {
-        RecordingHost host;
-        host.file_path_bytes = (site / "page.htm").string();
-        FakePlatform platform;
-        platform.files = {p.chosen};
-        Dialog dialog(TFormA(), host, platform);
-        dialog.create();
-        dialog.FormShow(kDefault);
-        dialog.form()["EditLink"].text = "keep";
-        dialog.form().focus = "ButtonLink";
-        EXPECT_EQ(dialog.FormShortCut(13), KeyResult::PressFocused);
-        dialog.click("ButtonLink");
-        EXPECT_EQ(dialog.form().text("EditLink"), p.link);
-        EXPECT_EQ(dialog.form().focus, p.focus);
-        ASSERT_EQ(platform.file_folders.size(), 1u);
-        EXPECT_EQ(platform.file_folders[0], site.string());
-        EXPECT_EQ(platform.file_filter_lists[0].front().description, "html (*.htm*)");
-    }
-    fs::remove_all(site.parent_path());
 }
