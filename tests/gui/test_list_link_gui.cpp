@@ -155,19 +155,3 @@ TEST(ListLinkGui, LeavingASpinEditShowsTheNearerLimit) {
     s.focus(s.get<QSpinBox>("CSpinEditLI"));
     EXPECT_EQ(start->text(), QString("0"));
 }
-
-TEST(ListLinkGui, NameLabelsLandOnTheirCaptionGaps) {
-    for (auto design : {TFormUL, TFormOL, TFormLI, TFormA, TFormBASE}) {
-        Shown s(design());
-        int labels = 0;
-        for (const ControlDef& d : design().controls) {
-            if (d.kind != Kind::NameLabel) continue;
-            ++labels;
-            QRect g = s.window.widget(d.name)->geometry();
-            EXPECT_LT(std::abs(g.x() - d.rect.x), 24) << d.name;
-            EXPECT_LT(std::abs(g.y() - d.rect.y), 6) << d.name;
-            EXPECT_TRUE(s.window.rect().contains(g)) << d.name;
-        }
-        EXPECT_GT(labels, 0) << design().class_name;
-    }
-}
