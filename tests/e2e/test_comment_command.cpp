@@ -19,6 +19,8 @@ struct Case {
     std::string out;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 // CP932 bytes: 表 95 5C and ソ 83 5C carry a backslash as trail byte; 示 8E A6.
 const std::string kHyoujiCp932 = "\x95\x5C\x8E\xA6";
 const std::string kSoCp932 = "\x83\x5C";

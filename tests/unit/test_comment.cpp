@@ -20,6 +20,8 @@ struct ToggleCase {
     std::string end;
 };
 
+void PrintTo(const ToggleCase& c, std::ostream* os) { *os << c.name; }
+
 class Toggle : public testing::TestWithParam<ToggleCase> {};
 
 TEST_P(Toggle, GivesStartAndEndText) {
