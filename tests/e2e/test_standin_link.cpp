@@ -2,6 +2,7 @@
 // standard input, and the one write of the replacement on standard output.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "run_process.h"
@@ -65,7 +66,12 @@ TEST(StandinLink, TerminalInputIsAnEmptySelection) {
     o.args = {"/COMMENT"};
     o.stdin_kind = StdinKind::Terminal;
     o.timeout_ms = 10000;
-    auto r = run_process(CORVANE_EXE, o);
+    corvane::test::ProcessResult r;
+    try {
+        r = run_process(CORVANE_EXE, o);
+    } catch (const std::runtime_error& e) {
+        GTEST_SKIP() << e.what();  // a system without pseudo-terminals
+    }
     EXPECT_EQ(r.signal, 0) << "killed: the link waited for the terminal";
     EXPECT_EQ(r.exit_code, 0);
     EXPECT_EQ(r.out, "<!--  -->");
