@@ -1,7 +1,6 @@
-// TFormDL: a definition list with as many empty DT/DD pairs as asked for
-// between the start tag and the selection.  Like the other two lists it is
-// closed after the selection: a DL without its end tag would swallow all the
-// text that follows it.
+// TFormDL: a definition list start tag with as many empty DT/DD pairs as
+// asked for before the selection.  Unlike the UL and OL dialogs it writes no
+// end tag; the user closes the list where it ends.
 #include "dialogs/dialogs.h"
 #include "dialogs/listparts.h"
 
@@ -13,7 +12,6 @@ TagTexts build(const Form& f, BuildContext& ctx) {
     TagTexts t;
     t.start = "<" + ctx.E(W_DL) + ">" + ctx.crlf();
     t.start += lists::item_lines(f, ctx, f.spin("CSpinEditDTDD"), {{" ", "LabelDT"}, {"  ", "LabelDD"}});
-    t.end = "</" + ctx.E(W_DL) + ">" + ctx.crlf();
     return t;
 }
 

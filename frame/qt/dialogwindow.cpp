@@ -582,7 +582,7 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
             int key = 0;
             if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) key = 13;
             else if (ke->key() == Qt::Key_Escape) key = 27;
-            if (key && ke->modifiers() == Qt::NoModifier || (key == 13 && ke->modifiers() == Qt::KeypadModifier))
+            if (key && (ke->modifiers() == Qt::NoModifier || (key == 13 && ke->modifiers() == Qt::KeypadModifier)))
                 return handle_key(key);
         }
     }

@@ -64,10 +64,10 @@ TEST(ListDialogs, Builders) {
         {"LI numbers, lower names", TFormLI, {1, 1, 1}, pick(4, {{"CSpinEditVALUE", "26"}}),
          "<li type=\"1\" value=\"26\">⏎", ""},
         {"DL 2 pairs", TFormDL, kDefault, spins({{"CSpinEditDTDD", "2"}}),
-         "<DL>⏎ <DT>⏎  <DD>⏎ <DT>⏎  <DD>⏎", "</DL>⏎"},
-        {"DL no pairs", TFormDL, kDefault, [](Form&) {}, "<DL>⏎", "</DL>⏎"},
+         "<DL>⏎ <DT>⏎  <DD>⏎ <DT>⏎  <DD>⏎", ""},
+        {"DL no pairs", TFormDL, kDefault, [](Form&) {}, "<DL>⏎", ""},
         {"DL lower elements", TFormDL, {1, 0, 1}, spins({{"CSpinEditDTDD", "1"}}), "<dl>⏎ <dt>⏎  <dd>⏎",
-         "</dl>⏎"},
+         ""},
     };
     for (const Case& c : cases) {
         TagTexts t = build_with(c.design(), c.cs, c.setup, kEol);
@@ -125,5 +125,5 @@ TEST(ListDialogs, ItemLinesAskTheHostForEachLineBreak) {
     dialog.FormShow(kDefault);
     dialog.form()["CSpinEditDTDD"].text = "3";
     dialog.build(kDefault);
-    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "GetCRLF"), 8);  // 1 + 2 per pair + end
+    EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "GetCRLF"), 7);  // 1 + 2 per pair
 }
