@@ -17,8 +17,7 @@ TagTexts build(const Form& f, BuildContext& ctx) {
     t.start = "<" + ctx.E(W_A) + " " + f.item("RadioGroupKind", kind) + "=\"";
     if (kind == kHref) t.start += f.text("EditLink") + (anchor.empty() ? "" : "#");
     t.start += anchor + "\"";
-    if (const std::string& target = f.text("ComboBoxTARGET"); kind == kHref && !target.empty())
-        t.start += attr(f.label("LabelTARGET"), target);
+    if (kind == kHref) t.start += f.text_clause("ComboBoxTARGET", "LabelTARGET");
     t.start += ">";
     if (!f.checked("CheckBoxOmit")) t.end = "</" + ctx.E(W_A) + ">";
     return t;

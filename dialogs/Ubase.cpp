@@ -10,8 +10,7 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagTexts t;
     t.start = "<" + ctx.E(W_BASE) + attr(f.label("LabelHREF"), f.text("EditHREF"));
-    if (const std::string& target = f.text("ComboBoxTARGET"); !target.empty())
-        t.start += attr(f.label("LabelTARGET"), target);
+    t.start += f.text_clause("ComboBoxTARGET", "LabelTARGET");
     t.start += ">" + ctx.crlf();
     return t;
 }

@@ -11,8 +11,7 @@ TagTexts build(const Form& f, BuildContext& ctx) {
     t.start = "<" + ctx.E(W_FONT);
     if (int size = f.selected("RadioGroupSIZE"); size > 0)
         t.start += attr(f.label("StaticTextSIZE"), f.twin_value("ComboBoxSIZE", "ComboBoxSIZEx") + std::to_string(size));
-    if (const std::string& color = f.text("ComboBoxCOLOR"); !color.empty())
-        t.start += attr(f.label("LabelCOLOR"), color);
+    t.start += f.text_clause("ComboBoxCOLOR", "LabelCOLOR");
     t.start += ">";
     if (!f.checked("CheckBoxOmit")) t.end = "</" + ctx.E(W_FONT) + ">";
     return t;

@@ -11,8 +11,7 @@ TagTexts build(const Form& f, BuildContext& ctx) {
     const std::string n = std::to_string(f.selected("RadioGroupSize") + 1);
     TagTexts t;
     t.start = "<" + ctx.E(W_H) + n;
-    if (f.selected("RadioGroupALIGN") > 0)
-        t.start += attr(f.label("StaticTextALIGN"), f.twin_value("RadioGroupALIGN", "RadioGroupALIGNx"));
+    t.start += f.choice_clause("RadioGroupALIGN", "RadioGroupALIGNx", "StaticTextALIGN");
     t.start += ">" + f.text("EditTitle");
     t.end = "</" + ctx.E(W_H) + n + ">" + ctx.crlf();
     return t;

@@ -10,11 +10,10 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagTexts t;
     t.start = "<" + ctx.E(W_HR);
-    if (const std::string& size = f.text("EditSIZE"); !size.empty()) t.start += attr(f.label("LabelSIZE"), size);
+    t.start += f.text_clause("EditSIZE", "LabelSIZE");
     if (const std::string& width = f.text("EditWIDTH"); !width.empty())
         t.start += attr(f.label("LabelWIDTH"), width + (f.checked("CheckBoxWIDTHP") ? "%" : ""));
-    if (f.selected("RadioGroupALIGN") > 0)
-        t.start += attr(f.label("StaticTextALIGN"), f.twin_value("RadioGroupALIGN", "RadioGroupALIGNx"));
+    t.start += f.choice_clause("RadioGroupALIGN", "RadioGroupALIGNx", "StaticTextALIGN");
     if (f.checked("CheckBoxNOSHADE")) t.start += " " + f.label("StaticTextNOSHADE");
     t.start += ">" + ctx.crlf();
     return t;

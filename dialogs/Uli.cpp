@@ -10,7 +10,7 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagTexts t;
     t.start = "<" + ctx.E(W_LI) + lists::type_clause(f);
-    if (int value = f.spin("CSpinEditVALUE"); value > 0) t.start += attr(f.label("LabelVALUE"), std::to_string(value));
+    t.start += f.count_clause("CSpinEditVALUE", "LabelVALUE");
     t.start += ">" + ctx.crlf();
     return t;
 }

@@ -11,7 +11,7 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagTexts t;
     t.start = "<" + ctx.E(W_OL) + lists::type_clause(f);
-    if (int start = f.spin("CSpinEditSTART"); start > 0) t.start += attr(f.label("LabelSTART"), std::to_string(start));
+    t.start += f.count_clause("CSpinEditSTART", "LabelSTART");
     t.start += ">" + ctx.crlf();
     t.start += lists::item_lines(f, ctx, f.spin("CSpinEditLI"), {{" ", "LabelLI"}});
     t.end = "</" + ctx.E(W_OL) + ">" + ctx.crlf();

@@ -12,8 +12,7 @@ namespace corvane::lists {
 
 // " TYPE=\"value\"" for the selected type, nothing for item 0 ("標準").
 inline std::string type_clause(const Form& f) {
-    if (f.selected("RadioGroupTYPE") <= 0) return {};
-    return attr(f.label("StaticTextTYPE"), f.twin_value("RadioGroupTYPE", "RadioGroupTYPEx"));
+    return f.choice_clause("RadioGroupTYPE", "RadioGroupTYPEx", "StaticTextTYPE");
 }
 
 // One line of an item: its indent and the label whose caption is the markup.

@@ -76,6 +76,20 @@ const Control& Form::operator[](std::string_view name) const {
     return const_cast<Form&>(*this)[name];
 }
 
+std::string Form::choice_clause(std::string_view list, std::string_view twin, std::string_view label) const {
+    return selected(list) > 0 ? attr(this->label(label), twin_value(list, twin)) : std::string();
+}
+
+std::string Form::text_clause(std::string_view control, std::string_view label) const {
+    const std::string& t = text(control);
+    return t.empty() ? std::string() : attr(this->label(label), t);
+}
+
+std::string Form::count_clause(std::string_view spin_name, std::string_view label) const {
+    int n = spin(spin_name);
+    return n > 0 ? attr(this->label(label), std::to_string(n)) : std::string();
+}
+
 std::string BuildContext::crlf() const { return host.crlf(); }
 
 std::string attr(std::string_view name, std::string_view value) {

@@ -62,6 +62,15 @@ public:
         return item(twin, selected(list));
     }
 
+    // Attribute clauses named by the caption of `label`, or "" when the
+    // control says "not specified":
+    // the twin's value for the list's selection; nothing for item 0.
+    std::string choice_clause(std::string_view list, std::string_view twin, std::string_view label) const;
+    // the text of an edit or combo box; nothing when it is empty.
+    std::string text_clause(std::string_view control, std::string_view label) const;
+    // a spin edit's value; nothing when it is 0 or less.
+    std::string count_clause(std::string_view spin, std::string_view label) const;
+
 private:
     const DialogDesign* design_;
     std::vector<Control> controls_;

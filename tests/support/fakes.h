@@ -1,6 +1,10 @@
 // Test doubles for the editor link and the platform dialogs.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,6 +101,25 @@ TagTexts build_with(const DialogDesign& design, const CaseSettings& cs, Setup&& 
     dialog.FormShow(cs);
     setup(dialog.form());
     return dialog.build(cs);
+}
+
+// One row of a builder table: a dialog, the case settings, what the user
+// did, and the texts expected.
+struct BuilderCase {
+    const char* what;
+    const DialogDesign& (*design)();
+    CaseSettings cs;
+    std::function<void(Form&)> setup;
+    const char* start;
+    const char* end;
+};
+
+inline void expect_builds(std::initializer_list<BuilderCase> cases, const std::string& eol = "\r\n") {
+    for (const BuilderCase& c : cases) {
+        TagTexts t = build_with(c.design(), c.cs, c.setup, eol);
+        EXPECT_EQ(t.start, c.start) << c.what;
+        EXPECT_EQ(t.end, c.end) << c.what;
+    }
 }
 
 }  // namespace corvane::testing
