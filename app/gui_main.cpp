@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "app/switches.h"
 #include "common/casevocab.h"
@@ -31,10 +32,14 @@ bool display_available() {
 #endif
 }
 
+std::string bad_switch_text(const char* arg) {
+    return std::string("パラメータエラー ( ") + arg + " )\nPelinorデータの指定誤り";
+}
+
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
 // coordinate leaves that edge to the default placement.
 void bad_switch_message(HostLink& host, const char* arg) {
-    const QString text = QString("パラメータエラー ( ") + QString::fromLocal8Bit(arg) + " )\nPelinorデータの指定誤り";
+    const QString text = QString::fromLocal8Bit(bad_switch_text(arg).c_str());
     int x = host.GetPosSize(0);
     int y = host.GetPosSize(1) + 50;
     if (headless_platform()) {
@@ -72,11 +77,16 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPl
 int gui_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
     if (!display_available()) {
+        if (argc >= 2 && !row) {
+            // Nobody could see the box; the message still says what was wrong.
+            std::fprintf(stderr, "%s\n", bad_switch_text(argv[1]).c_str());
+            return 255;
+        }
         std::fprintf(stderr,
                      "corvane: no display to show a window on (DISPLAY is not set). "
                      "Run it in a desktop session, or under a virtual one: xvfb-run corvane %s\n",
                      argc >= 2 ? argv[1] : "");
-        return argc >= 2 && !row ? 255 : 1;
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);

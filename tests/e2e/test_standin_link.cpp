@@ -97,4 +97,32 @@ TEST(StandinLink, BadSwitchHandsTheSelectionBack) {
     }
 }
 
+// With no display at all, a run that needs a window says so on one line
+// and hands the selection back instead of aborting inside Qt.
+TEST(StandinLink, NoDisplayIsReportedNotAborted) {
+    struct Case {
+        std::vector<std::string> args;
+        int exit_code;
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"/FONT"}, 1, "no display"},
+        {{}, 1, "no display"},
+        {{"/font"}, 255, "パラメータエラー ( /font )\nPelinorデータの指定誤り"},
+    };
+    for (const Case& c : cases) {
+        ProcessOptions o;
+        o.args = c.args;
+        o.env["QT_QPA_PLATFORM"] = std::nullopt;
+        o.env["DISPLAY"] = std::nullopt;
+        o.env["WAYLAND_DISPLAY"] = std::nullopt;
+        o.input = "sel";
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.signal, 0);
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        EXPECT_EQ(r.out, "sel");
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << "stderr: " << r.err;
+    }
+}
+
 }  // namespace
