@@ -26,7 +26,9 @@ peak_kb() {
 # maptime's own peak is tiny; GNU time reports the largest of it and its child.
 corvane_ms=$(map_times "$CORVANE_BUILD/corvane" /FONT)
 bare_ms=$(map_times "$CORVANE_BUILD/bare_dialog")
+empty_ms=$(map_times "$CORVANE_BUILD/bare_dialog" empty)
 corvane_kb=$(peak_kb "$CORVANE_BUILD/corvane" /FONT)
 bare_kb=$(peak_kb "$CORVANE_BUILD/bare_dialog")
-echo "time to map, median of $runs: corvane /FONT ${corvane_ms} ms, bare Qt dialog ${bare_ms} ms (ratio $(awk "BEGIN{printf \"%.2f\", $corvane_ms/$bare_ms}"); target <= 1.3)"
+echo "time to map, median of $runs: corvane /FONT ${corvane_ms} ms, bare Qt dialog with OK/Cancel ${bare_ms} ms (ratio $(awk "BEGIN{printf \"%.2f\", $corvane_ms/$bare_ms}"); target <= 1.3)"
+echo "  (an empty Qt dialog without any text, which never sets up fonts: ${empty_ms} ms)"
 echo "peak memory: corvane /FONT ${corvane_kb} KiB, bare Qt dialog ${bare_kb} KiB (ratio $(awk "BEGIN{printf \"%.2f\", $corvane_kb/$bare_kb}"); target <= 1.3)"
