@@ -83,6 +83,18 @@ private:
     int lo_, hi_;
 };
 
+// A mask as the design writes it ("00:00": 0 a required digit, anything
+// else a literal) in Qt's notation, with blanks as the placeholders.
+QString qt_mask(const std::string& mask) {
+    QString m;
+    for (char c : mask) {
+        if (c == '0') m += '9';
+        else if (QString("AaNnXx90Dd#HhBb><!{}[]\\").contains(QChar(c))) m += QString("\\") + QChar(c);
+        else m += QChar(c);
+    }
+    return m + "; ";
+}
+
 QRect geometry_of(const ControlDef& d, QWidget* w) {
     QSize hint = w->sizeHint();
     return QRect(d.rect.x, d.rect.y, d.rect.w > 0 ? d.rect.w : hint.width(), d.rect.h > 0 ? d.rect.h : hint.height());
@@ -183,7 +195,7 @@ QWidget* DialogWindow::make_widget(Binding& b) {
         case Kind::Edit:
         case Kind::MaskEdit: {
             auto* e = new QLineEdit(this);
-            if (d.kind == Kind::MaskEdit) e->setInputMask(q(d.mask));
+            if (d.kind == Kind::MaskEdit) e->setInputMask(qt_mask(d.mask));
             return e;
         }
         case Kind::ComboEdit:
@@ -250,11 +262,15 @@ void DialogWindow::wire(Binding& b) {
     if (!w) return;
     switch (m->kind()) {
         case Kind::Edit:
-        case Kind::MaskEdit:
-            connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this, [this, m](const QString& t) {
-                if (!syncing_) m->text = s(t);
+        case Kind::MaskEdit: {
+            // A masked edit's text keeps its literals and shows blanks where
+            // nothing was typed ("  :  "), as the builders expect.
+            auto* e = static_cast<QLineEdit*>(w);
+            connect(e, &QLineEdit::textChanged, this, [this, m, e](const QString& t) {
+                if (!syncing_) m->text = s(m->kind() == Kind::MaskEdit ? e->displayText() : t);
             });
             break;
+        }
         case Kind::ComboEdit:
         case Kind::ColorCombo:
         case Kind::ComboList: {
@@ -339,7 +355,8 @@ void DialogWindow::sync(Binding& b) {
         case Kind::Edit:
         case Kind::MaskEdit: {
             auto* e = static_cast<QLineEdit*>(w);
-            if (e->text() != q(m.text)) e->setText(q(m.text));
+            const QString shown = m.kind() == Kind::MaskEdit ? e->displayText() : e->text();
+            if (shown != q(m.text)) e->setText(q(m.text));
             // A disabled edit is painted in the button face, an enabled one
             // in the window colour.
             QPalette pal = e->palette();
