@@ -148,23 +148,26 @@ void DialogWindow::build() {
     const auto& order = dialog_.design().tab_order;
     for (Binding& b : bindings_) {
         if (!b.widget) continue;
-        bool in_order = std::find(order.begin(), order.end(), b.model->name()) != order.end();
-        Qt::FocusPolicy policy = in_order ? Qt::StrongFocus : Qt::ClickFocus;
-        if (b.radios.empty()) {
-            if (b.widget->focusPolicy() != Qt::NoFocus) b.widget->setFocusPolicy(policy);
-        } else {
-            for (QRadioButton* r : b.radios) r->setFocusPolicy(policy);
-        }
+        b.tab_stop = std::find(order.begin(), order.end(), b.model->name()) != order.end();
+        if (b.radios.empty() && b.widget->focusPolicy() != Qt::NoFocus)
+            b.widget->setFocusPolicy(b.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+        // A radio group's buttons get theirs in sync(): Tab lands on the
+        // selected one only.
     }
+    // A radio group takes its place in the chain with all its buttons in a
+    // row; those that are no tab stop are passed over.
     QWidget* prev = nullptr;
     for (const std::string& name : order) {
         Binding* b = nullptr;
         for (Binding& x : bindings_)
             if (x.model->name() == name) b = &x;
         if (!b || !b->widget) continue;
-        QWidget* w = b->radios.empty() ? b->widget : static_cast<QWidget*>(b->radios.front());
-        if (prev) setTabOrder(prev, w);
-        prev = w;
+        std::vector<QWidget*> chain(b->radios.begin(), b->radios.end());
+        if (chain.empty()) chain.push_back(b->widget);
+        for (QWidget* w : chain) {
+            if (prev) setTabOrder(prev, w);
+            prev = w;
+        }
     }
     for (Binding& b : bindings_) wire(b);
 }
@@ -397,8 +400,14 @@ void DialogWindow::sync(Binding& b) {
         case Kind::RadioGroup:
         case Kind::GroupBox: {
             static_cast<CaptionBox*>(w)->set_caption(shown_caption(b));
+            // Tab reaches the group at its selected button (the first when
+            // none is selected), from where the arrow keys move the choice.
+            const int stop = m.selected >= 0 && m.selected < static_cast<int>(b.radios.size()) ? m.selected : 0;
             for (size_t i = 0; i < b.radios.size(); ++i) {
                 QRadioButton* r = b.radios[i];
+                const Qt::FocusPolicy policy =
+                    b.tab_stop && static_cast<int>(i) == stop ? Qt::StrongFocus : Qt::ClickFocus;
+                if (r->focusPolicy() != policy) r->setFocusPolicy(policy);
                 if (r->text() != q(m.item(static_cast<int>(i)))) r->setText(q(m.item(static_cast<int>(i))));
                 bool on = static_cast<int>(i) == m.selected;
                 if (r->isChecked() != on) {

@@ -39,6 +39,7 @@ private:
         QButtonGroup* group = nullptr;
         std::vector<QRadioButton*> radios;
         int gap_pad = 0;  // blanks added to the caption's gap for its name label
+        bool tab_stop = false;  // in the design's tab order
     };
 
     QString shown_caption(const Binding& b) const;

@@ -135,3 +135,33 @@ TEST(FrameGui, NameLabelsSitInsideTheirCaptionGaps) {
         }
     }
 }
+
+TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
+    Running r(TFormHn());
+    struct Step {
+        int key;
+        const char* focus;  // after the key
+        int size, align;
+    };
+    const Step steps[] = {
+        {Qt::Key_Tab, "RadioGroupSize_0", 0, 0},   {Qt::Key_Down, "RadioGroupSize_1", 1, 0},
+        {Qt::Key_Tab, "RadioGroupALIGN_0", 1, 0},  {Qt::Key_Down, "RadioGroupALIGN_1", 1, 1},
+        {Qt::Key_Down, "RadioGroupALIGN_2", 1, 2}, {Qt::Key_Tab, "EditTitle", 1, 2},
+        {Qt::Key_Tab, "RadioGroupSize_1", 1, 2},   {Qt::Key_Backtab, "EditTitle", 1, 2},
+    };
+    r.get<QLineEdit>("EditTitle")->setFocus();
+    QApplication::processEvents();
+    for (const Step& s : steps) {
+        QWidget* now = QApplication::focusWidget();
+        ASSERT_TRUE(now);
+        QKeyEvent press(QEvent::KeyPress, s.key, s.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::sendEvent(now, &press);
+        QApplication::processEvents();
+        ASSERT_TRUE(QApplication::focusWidget());
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString(s.focus));
+        EXPECT_EQ(r.dialog.form().selected("RadioGroupSize"), s.size);
+        EXPECT_EQ(r.dialog.form().selected("RadioGroupALIGN"), s.align);
+    }
+    // OK and Cancel are never reached by Tab.
+    EXPECT_EQ(r.get<QPushButton>("ButtonOK")->focusPolicy(), Qt::ClickFocus);
+}
