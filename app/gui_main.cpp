@@ -23,6 +23,8 @@ namespace {
 
 const char* const kAppTitle = "Pelinor - HTML";
 
+const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
+
 // Qt aborts when it finds no display; say what is missing instead.
 bool display_available() {
 #if defined(_WIN32) || defined(__APPLE__)
@@ -37,12 +39,13 @@ std::string bad_switch_text(const char* arg) {
 }
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
-// coordinate leaves that edge to the default placement.
-void bad_switch_message(HostLink& host, const char* arg) {
+// coordinate leaves that edge to the default placement.  Without a screen
+// the text goes to standard error.
+void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     const QString text = QString::fromLocal8Bit(bad_switch_text(arg).c_str());
     int x = host.GetPosSize(0);
     int y = host.GetPosSize(1) + 50;
-    if (headless_platform()) {
+    if (!screen || headless_platform()) {
         std::fprintf(stderr, "%s\n", text.toStdString().c_str());
         return;
     }
@@ -72,31 +75,61 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPl
     return 0;
 }
 
+// What a run without a usable display says before it ends.  The stand-in
+// link hands the selection back when the process exits.
+[[noreturn]] void no_display(HostLink& host, int argc, char** argv, const SwitchRow* row, const char* why) {
+    if (argc >= 2 && !row) {
+        // Nobody could see the box; the message still says what was wrong.
+        bad_switch_message(host, argv[1], false);
+        std::exit(kBadSwitchExit);
+    }
+    std::fprintf(stderr,
+                 "corvane: no display to show a window on (%s). "
+                 "Run it in a desktop session, or under a virtual one: xvfb-run corvane %s\n",
+                 why, argc >= 2 ? argv[1] : "");
+    std::exit(1);
+}
+
+struct StartContext {
+    HostLink* host;
+    int argc;
+    char** argv;
+    const SwitchRow* row;
+};
+StartContext g_start;
+
+// While the application object is being made, Qt's complaints about the
+// display are held back, and its fatal "no platform" error ends the run with
+// one clear line instead of an abort.
+void start_message_handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    (void)message;
+    const char* display = std::getenv("DISPLAY");
+    const std::string why = display ? std::string("cannot connect to DISPLAY=") + display
+                                    : std::string("the window system cannot be reached");
+    no_display(*g_start.host, g_start.argc, g_start.argv, g_start.row, why.c_str());
+}
+
 }  // namespace
 
 int gui_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
-    if (!display_available()) {
-        if (argc >= 2 && !row) {
-            // Nobody could see the box; the message still says what was wrong.
-            std::fprintf(stderr, "%s\n", bad_switch_text(argv[1]).c_str());
-            return 255;
-        }
-        std::fprintf(stderr,
-                     "corvane: no display to show a window on (DISPLAY is not set). "
-                     "Run it in a desktop session, or under a virtual one: xvfb-run corvane %s\n",
-                     argc >= 2 ? argv[1] : "");
-        return 1;
-    }
-    QApplication app(argc, argv);
+    if (!display_available()) no_display(host, argc, argv, row, "DISPLAY is not set");
+    // Qt gets the program name only: every argument is Corvane's own, and
+    // the first one alone decides what the run does.
+    int qt_argc = 1;
+    g_start = {&host, argc, argv, row};
+    QtMessageHandler previous = qInstallMessageHandler(start_message_handler);
+    QApplication app(qt_argc, argv);
+    qInstallMessageHandler(previous);
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
     QtPlatform platform;
     try {
         if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);
         if (!row) {
-            bad_switch_message(host, argv[1]);
-            return 255;
+            bad_switch_message(host, argv[1], true);
+            return kBadSwitchExit;
         }
         return run_dialog(row->design(), true, host, platform);
     } catch (const std::exception& e) {

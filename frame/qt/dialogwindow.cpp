@@ -60,13 +60,26 @@ private:
     QString caption_;
 };
 
-// Numeric spin edit: any integer may stand in the field while it is being
-// typed; the arrows step within the design limits, and the model pulls a
-// number beyond them back when the field loses the focus.
+// Numeric spin edit: any integer (or nothing) may stand in the field while
+// it is being typed; the arrows step within the design limits.  What the
+// field holds goes to the model as typed, and the model, not the spin box,
+// decides what a text beyond the limits or without a number becomes when the
+// field loses the focus.
 class SpinEdit : public QSpinBox {
 public:
     SpinEdit(int lo, int hi, QWidget* parent) : QSpinBox(parent), lo_(lo), hi_(hi) {
         setRange(INT_MIN / 2, INT_MAX / 2);
+    }
+    // The field's text on every change (typing, also an empty or partial
+    // number, the arrows, setValue) but the spin box's own correction when it
+    // loses the focus.
+    template <class F>
+    void on_typed(QObject* context, F&& f) {
+        auto report = [this, f](const QString&) {
+            if (!correcting_) f(lineEdit()->text());
+        };
+        connect(lineEdit(), &QLineEdit::textChanged, context, report);
+        connect(this, &QSpinBox::textChanged, context, report);
     }
     void stepBy(int steps) override {
         long long v = static_cast<long long>(value()) + static_cast<long long>(steps) * singleStep();
@@ -77,10 +90,16 @@ public:
     void set_text(const QString& t) { lineEdit()->setText(t); }
 
 protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        correcting_ = true;
+        QSpinBox::focusOutEvent(event);
+        correcting_ = false;
+    }
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
 
 private:
     int lo_, hi_;
+    bool correcting_ = false;
 };
 
 // A mask as the design writes it ("00:00": 0 a required digit, anything
@@ -206,7 +225,11 @@ QWidget* DialogWindow::make_widget(Binding& b) {
         case Kind::ComboList: {
             auto* c = new QComboBox(this);
             c->setEditable(d.kind != Kind::ComboList);
-            if (c->isEditable()) c->setInsertPolicy(QComboBox::NoInsert);
+            if (c->isEditable()) {
+                // What is typed stays exactly as typed: no completion from the list.
+                c->setInsertPolicy(QComboBox::NoInsert);
+                c->setCompleter(nullptr);
+            }
             c->setMaxVisibleItems(12);
             return c;
         }
@@ -303,8 +326,7 @@ void DialogWindow::wire(Binding& b) {
             });
             break;
         case Kind::Spin: {
-            auto* sp = static_cast<QSpinBox*>(w);
-            connect(sp, &QSpinBox::textChanged, this, [this, m](const QString& t) {
+            static_cast<SpinEdit*>(w)->on_typed(this, [this, m](const QString& t) {
                 if (!syncing_) m->text = s(t);
             });
             break;
@@ -510,7 +532,7 @@ void DialogWindow::attach_name_labels() {
         int first = 0, close = 0;
         find_gap(caption, first, close);
         QFontMetrics fm(owner->widget->font());
-        const int need = label.widget->sizeHint().width() + 4;
+        const int need = label.widget->sizeHint().width();
         const int blank = std::max(1, fm.horizontalAdvance(' '));
         int gap_w = fm.horizontalAdvance(caption.left(close)) - fm.horizontalAdvance(caption.left(first));
         if (gap_w < need) owner->gap_pad = (need - gap_w + blank - 1) / blank;
@@ -608,8 +630,9 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
             int key = 0;
             if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) key = 13;
             else if (ke->key() == Qt::Key_Escape) key = 27;
-            if (key && (ke->modifiers() == Qt::NoModifier || (key == 13 && ke->modifiers() == Qt::KeypadModifier)))
-                return handle_key(key);
+            // Enter and Escape whatever Shift or Ctrl say; Alt belongs to the
+            // mnemonics.
+            if (key && !(ke->modifiers() & Qt::AltModifier)) return handle_key(key);
         }
     }
     return QWidget::eventFilter(watched, event);

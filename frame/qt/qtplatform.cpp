@@ -51,7 +51,16 @@ std::optional<std::string> QtPlatform::open_file(const std::string& initial_fold
     QStringList names;
     for (const FileFilter& f : filters) {
         QStringList patterns;
-        for (const std::string& p : f.patterns) patterns << q(p);
+        for (const std::string& p : f.patterns) {
+#ifndef _WIN32
+            // "*.*" means every file, also those without an extension.
+            if (p == "*.*") {
+                patterns << "*";
+                continue;
+            }
+#endif
+            patterns << q(p);
+        }
         names << q(f.description) + " (" + patterns.join(' ') + ")";
     }
     QFileDialog dialog(parent_, QString(), q(initial_folder));

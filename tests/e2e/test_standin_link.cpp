@@ -83,7 +83,7 @@ TEST(StandinLink, TerminalInputIsAnEmptySelection) {
 TEST(StandinLink, BadSwitchHandsTheSelectionBack) {
     const std::string sel = std::string("keep \x95\x5C me\r\n\0tail", 17);
     for (std::string arg : {"/font", "/Font", "/comment", "/COMMENTS", " /COMMENT", "/COMMENT ", "",
-                            "/UNKNOWN", "FONT"}) {
+                            "/UNKNOWN", "FONT", "-reverse", "-platform"}) {
         SCOPED_TRACE("argument '" + arg + "'");
         ProcessOptions o;
         o.args = {arg, "/COMMENT"};

@@ -173,4 +173,26 @@ TEST(ControlKinds, SpinEditPullsBackOnFocusLoss) {
     // The arrows stay within the limits.
     spin->stepBy(5);
     EXPECT_EQ(spin->value(), 10);
+    // A field left empty reads as the minimum and then shows it.
+    spin->setFocus();
+    QApplication::processEvents();
+    spin->findChild<QLineEdit*>()->clear();
+    EXPECT_EQ(v.dialog.form().text("SpinD"), "");
+    EXPECT_EQ(v.dialog.form().spin("SpinD"), 0);
+    v.get<QLineEdit>("EditA")->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(v.dialog.form().text("SpinD"), "0");
+    EXPECT_EQ(spin->text(), QString("0"));
+}
+
+TEST(ControlKinds, TypedComboTextIsNotCompleted) {
+    View v;
+    QLineEdit* line = v.get<QComboBox>("ComboColor")->lineEdit();
+    line->setFocus();
+    QApplication::processEvents();
+    for (char c : std::string("gr")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+        QApplication::sendEvent(line, &press);
+    }
+    EXPECT_EQ(v.dialog.form().text("ComboColor"), "gr");
 }

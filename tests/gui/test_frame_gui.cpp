@@ -78,6 +78,18 @@ TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
     EXPECT_FALSE(r.window.isVisible());
 }
 
+TEST(FrameGui, EnterWithShiftOrCtrlStillConfirms) {
+    for (auto mods : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        Running r(TFormHR());
+        QWidget* edit = r.get<QLineEdit>("EditSIZE");
+        edit->setFocus();
+        QApplication::processEvents();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, mods);
+        QApplication::sendEvent(edit, &press);
+        EXPECT_EQ(r.host.set_data_count, 1);
+    }
+}
+
 TEST(FrameGui, EscapeClosesWithoutCallingTheHost) {
     Running r(TFormHR());
     r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Escape);
