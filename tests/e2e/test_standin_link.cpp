@@ -102,19 +102,22 @@ TEST(StandinLink, BadSwitchHandsTheSelectionBack) {
 TEST(StandinLink, NoDisplayIsReportedNotAborted) {
     struct Case {
         std::vector<std::string> args;
+        std::optional<std::string> display;  // unset, or one nobody serves
         int exit_code;
         const char* err;
     };
     const Case cases[] = {
-        {{"/FONT"}, 1, "no display"},
-        {{}, 1, "no display"},
-        {{"/font"}, 255, "パラメータエラー ( /font )\nPelinorデータの指定誤り"},
+        {{"/FONT"}, std::nullopt, 1, "no display"},
+        {{}, std::nullopt, 1, "no display"},
+        {{"/font"}, std::nullopt, 255, "パラメータエラー ( /font )\nPelinorデータの指定誤り"},
+        {{"/FONT"}, ":77", 1, "cannot connect to DISPLAY=:77"},
+        {{"/Font"}, ":77", 255, "パラメータエラー ( /Font )"},
     };
     for (const Case& c : cases) {
         ProcessOptions o;
         o.args = c.args;
         o.env["QT_QPA_PLATFORM"] = std::nullopt;
-        o.env["DISPLAY"] = std::nullopt;
+        o.env["DISPLAY"] = c.display;
         o.env["WAYLAND_DISPLAY"] = std::nullopt;
         o.input = "sel";
         auto r = run_process(CORVANE_EXE, o);
