@@ -12,8 +12,7 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "frame/qt/dialogwindow.h"
+#include "shown_dialog.h"
 
 using namespace corvane;
 using namespace corvane::testing;
@@ -69,21 +68,8 @@ const DialogDesign& kinds() {
     return d;
 }
 
-struct View {
-    RecordingHost host;
-    FakePlatform platform;
-    Dialog dialog{kinds(), host, platform};
-    DialogWindow window{dialog};
-    View() {
-        window.show();
-        QApplication::processEvents();
-    }
-    template <class W>
-    W* get(const char* name) {
-        W* w = window.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
+struct View : ShownDialog {
+    View() : ShownDialog(kinds()) {}
 };
 
 }  // namespace
@@ -119,10 +105,7 @@ TEST(ControlKinds, UserEditsReachTheModel) {
     mask->setFocus();
     mask->home(false);
     QApplication::processEvents();
-    for (char c : std::string("0a1")) {  // a letter is refused
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
-        QApplication::sendEvent(mask, &press);
-    }
+    v.type("0a1");  // a letter is refused
     EXPECT_EQ(f.text("MaskTime"), "01:  ");
     v.get<QLineEdit>("EditA")->setText("typed \"q\"");
     v.get<QComboBox>("ComboTarget")->setEditText("_self");
@@ -188,11 +171,7 @@ TEST(ControlKinds, SpinEditPullsBackOnFocusLoss) {
 TEST(ControlKinds, TypedComboTextIsNotCompleted) {
     View v;
     QLineEdit* line = v.get<QComboBox>("ComboColor")->lineEdit();
-    line->setFocus();
-    QApplication::processEvents();
-    for (char c : std::string("gr")) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
-        QApplication::sendEvent(line, &press);
-    }
+    v.focus(line);
+    v.type("gr");
     EXPECT_EQ(v.dialog.form().text("ComboColor"), "gr");
 }

@@ -12,8 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/dialogs.h"
-#include "fakes.h"
-#include "frame/qt/dialogwindow.h"
+#include "shown_dialog.h"
 #include "frame/qt/qtplatform.h"
 
 using namespace corvane;
@@ -21,29 +20,7 @@ using namespace corvane::testing;
 
 namespace {
 
-struct Running {
-    RecordingHost host;
-    FakePlatform platform;
-    Dialog dialog;
-    DialogWindow window;
-
-    explicit Running(const DialogDesign& d, CaseSettings cs = {0, 0, 1})
-        : dialog((current_case() = cs, d), host, platform), window((dialog.create(), dialog)) {
-        window.show();
-        QApplication::processEvents();
-    }
-    template <class W>
-    W* get(const char* name) {
-        return window.findChild<W*>(name);
-    }
-    void key(QWidget* target, int qt_key) {
-        target->setFocus();
-        QApplication::processEvents();
-        QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QApplication::processEvents();
-    }
-};
+using Running = ShownDialog;
 
 }  // namespace
 
@@ -81,11 +58,7 @@ TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
 TEST(FrameGui, EnterWithShiftOrCtrlStillConfirms) {
     for (auto mods : {Qt::ShiftModifier, Qt::ControlModifier}) {
         Running r(TFormHR());
-        QWidget* edit = r.get<QLineEdit>("EditSIZE");
-        edit->setFocus();
-        QApplication::processEvents();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, mods);
-        QApplication::sendEvent(edit, &press);
+        r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Return, mods);
         EXPECT_EQ(r.host.set_data_count, 1);
     }
 }
@@ -161,14 +134,9 @@ TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
         {Qt::Key_Down, "RadioGroupALIGN_2", 1, 2}, {Qt::Key_Tab, "EditTitle", 1, 2},
         {Qt::Key_Tab, "RadioGroupSize_1", 1, 2},   {Qt::Key_Backtab, "EditTitle", 1, 2},
     };
-    r.get<QLineEdit>("EditTitle")->setFocus();
-    QApplication::processEvents();
+    r.focus(r.get<QLineEdit>("EditTitle"));
     for (const Step& s : steps) {
-        QWidget* now = QApplication::focusWidget();
-        ASSERT_TRUE(now);
-        QKeyEvent press(QEvent::KeyPress, s.key, s.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        QApplication::sendEvent(now, &press);
-        QApplication::processEvents();
+        r.press(s.key, {}, s.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         ASSERT_TRUE(QApplication::focusWidget());
         EXPECT_EQ(QApplication::focusWidget()->objectName(), QString(s.focus));
         EXPECT_EQ(r.dialog.form().selected("RadioGroupSize"), s.size);

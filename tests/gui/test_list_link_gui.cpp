@@ -11,50 +11,15 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/dialogs.h"
-#include "fakes.h"
-#include "frame/qt/dialogwindow.h"
+#include "shown_dialog.h"
 
 using namespace corvane;
 using namespace corvane::testing;
 
 namespace {
 
-struct Shown {
-    RecordingHost host;
-    FakePlatform platform;
-    Dialog dialog;
-    DialogWindow window;
-
-    explicit Shown(const DialogDesign& d, const std::string& edited_file = {})
-        : dialog((current_case() = {0, 0, 1}, d), host, platform),
-          window((host.file_path_bytes = edited_file, dialog.create(), dialog)) {
-        window.show();
-        QApplication::processEvents();
-    }
-    template <class W>
-    W* get(const char* name) {
-        W* w = window.findChild<W*>(name);
-        EXPECT_TRUE(w) << name;
-        return w;
-    }
-    void focus(QWidget* w) {
-        w->setFocus();
-        QApplication::processEvents();
-    }
-    // A key press as the user makes it: to the focused widget, through the
-    // application's event filters.
-    void press(int qt_key, const QString& text = {}) {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_TRUE(target);
-        QKeyEvent down(QEvent::KeyPress, qt_key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &down);
-        QKeyEvent up(QEvent::KeyRelease, qt_key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &up);
-        QApplication::processEvents();
-    }
-    void type(const QString& text) {
-        for (QChar c : text) press(c.unicode(), QString(c));
-    }
+struct Shown : ShownDialog {
+    explicit Shown(const DialogDesign& d, const std::string& edited_file = {}) : ShownDialog(d, {0, 0, 1}, edited_file) {}
 };
 
 bool painted_as_button_face(QWidget* w) {

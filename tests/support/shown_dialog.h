@@ -1,0 +1,57 @@
+// A dialog shown on the offscreen platform with a recording host and faked
+// platform dialogs, and key presses as the user makes them.
+#pragma once
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "frame/qt/dialogwindow.h"
+
+namespace corvane::testing {
+
+struct ShownDialog {
+    RecordingHost host;
+    FakePlatform platform;
+    Dialog dialog;
+    DialogWindow window;
+
+    explicit ShownDialog(const DialogDesign& d, CaseSettings cs = {0, 0, 1}, const std::string& edited_file = {})
+        : dialog((current_case() = cs, d), host, platform),
+          window((host.file_path_bytes = edited_file, dialog.create(), dialog)) {
+        window.show();
+        QApplication::processEvents();
+    }
+    template <class W>
+    W* get(const char* name) {
+        W* w = window.findChild<W*>(name);
+        EXPECT_TRUE(w) << name;
+        return w;
+    }
+    void focus(QWidget* w) {
+        w->setFocus();
+        QApplication::processEvents();
+    }
+    // A key press and release sent to the focused widget, through the
+    // application's event filters.
+    void press(int qt_key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_TRUE(target);
+        QKeyEvent down(QEvent::KeyPress, qt_key, mods, text);
+        QApplication::sendEvent(target, &down);
+        QKeyEvent up(QEvent::KeyRelease, qt_key, mods, text);
+        QApplication::sendEvent(target, &up);
+        QApplication::processEvents();
+    }
+    void type(const QString& text) {
+        for (QChar c : text) press(c.unicode(), QString(c));
+    }
+    // Focuses `w`, then presses the key.
+    void key(QWidget* w, int qt_key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        focus(w);
+        press(qt_key, {}, mods);
+    }
+};
+
+}  // namespace corvane::testing
