@@ -21,7 +21,7 @@ int run_app_module(int argc, char** argv) {
     const std::string path = corvane::program_file(CORVANE_APP_MODULE);
 #ifdef _WIN32
     HMODULE module = LoadLibraryA(path.c_str());
-    auto entry = module ? reinterpret_cast<CorvaneAppMain>(GetProcAddress(module, CORVANE_APP_ENTRY)) : nullptr;
+    auto entry = module ? reinterpret_cast<CorvaneAppMain>(reinterpret_cast<void*>(GetProcAddress(module, CORVANE_APP_ENTRY))) : nullptr;
     const char* why = "cannot be loaded";
 #else
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
