@@ -139,7 +139,11 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QWidget(parent), d
     sync_from_model();
 }
 
-DialogWindow::~DialogWindow() { qApp->removeEventFilter(this); }
+DialogWindow::~DialogWindow() {
+    // Focus moves while the widgets go; this window no longer listens.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void DialogWindow::build() {
     const Form& form = dialog_.form();
@@ -346,11 +350,12 @@ void DialogWindow::wire(Binding& b) {
     }
 }
 
-void DialogWindow::sync_from_model() {
+void DialogWindow::sync_from_model(bool move_focus) {
     syncing_ = true;
     if (windowTitle() != q(dialog_.form().caption)) setWindowTitle(q(dialog_.form().caption));
     for (Binding& b : bindings_) sync(b);
     syncing_ = false;
+    if (!move_focus) return;
     if (QWidget* w = widget(dialog_.form().focus)) {
         Binding* b = binding_of(w);
         if (b && !b->radios.empty()) {
@@ -577,17 +582,17 @@ void DialogWindow::focus_changed(QWidget* now) {
     dialog_.form().focus = b->model->name();
 }
 
+// A handler may run while the focus is on its way elsewhere (a combo box
+// settles its choice as it loses the focus), so the focus is moved only
+// when the handler itself moved it in the model.
 void DialogWindow::on_click(const std::string& name) {
+    const std::string focus_before = dialog_.form().focus;
     dialog_.click(name);
-    after_handler();
-}
-
-void DialogWindow::after_handler() {
     if (dialog_.closed()) {
         close();
         return;
     }
-    sync_from_model();
+    sync_from_model(dialog_.form().focus != focus_before);
 }
 
 void DialogWindow::on_ok() {

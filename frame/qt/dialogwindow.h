@@ -21,7 +21,7 @@ public:
     Dialog& dialog() { return dialog_; }
     // Renders the model into the widgets (captions, texts, items,
     // selections, checks, enabled states, focus).
-    void sync_from_model();
+    void sync_from_model(bool move_focus = true);
     // The widget of a control (a radio group's box), or nullptr.
     QWidget* widget(const std::string& name) const;
     // Runs the key hook for a key code as the user's key press would.
@@ -53,7 +53,6 @@ private:
     void on_click(const std::string& name);
     void on_ok();
     void on_cancel();
-    void after_handler();
     void focus_changed(QWidget* now);
     Binding* binding_of(QWidget* w);
 

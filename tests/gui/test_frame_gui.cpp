@@ -145,3 +145,26 @@ TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
     // OK and Cancel are never reached by Tab.
     EXPECT_EQ(r.get<QPushButton>("ButtonOK")->focusPolicy(), Qt::ClickFocus);
 }
+
+TEST(FrameGui, TabFromTheColourBoxReachesItsButtonWhereEnterOpensTheDialog) {
+    Running r(TFormFONT());
+    r.platform.colors = {std::nullopt};
+    r.focus(r.get<QComboBox>("ComboBoxCOLOR")->lineEdit());
+    r.type("blue");
+    r.press(Qt::Key_Tab);
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QString("ButtonCOLOR"));
+    r.press(Qt::Key_Return);
+    EXPECT_EQ(r.platform.color_initials.size(), 1u);
+    EXPECT_EQ(r.host.set_data_count, 0);
+    EXPECT_EQ(r.dialog.form().text("ComboBoxCOLOR"), "blue");
+}
+
+TEST(FrameGui, AColourTypedByHandStaysAsTypedWhenLeavingTheBox) {
+    Running r(TFormFONT(), {0, 0, 0});  // the list holds RED
+    r.focus(r.get<QComboBox>("ComboBoxCOLOR")->lineEdit());
+    r.type("Red");
+    r.press(Qt::Key_Tab);
+    r.key(r.get<QCheckBox>("CheckBoxOmit"), Qt::Key_Return);
+    EXPECT_EQ(r.host.start, "<FONT COLOR=\"Red\">");
+}
