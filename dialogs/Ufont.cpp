@@ -1,5 +1,6 @@
 // TFormFONT: a FONT element with an absolute or relative size and a colour.
 #include "dialogs/dialogs.h"
+#include "dialogs/parts.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -33,10 +34,7 @@ const DialogDesign& TFormFONT() {
             label("Label2", "相対サイズ", 136, 16),
             combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0)
                 .twin({"", "+", "-"}),
-            label("Label1", "色 (          )", 136, 64),
-            name_label("LabelCOLOR", "COLOR", "Label1", 161, 64),
-            color_combo("ComboBoxCOLOR", {136, 80, 97, 20}),
-            color_button("ButtonCOLOR", {240, 80, 49, 20}, "ComboBoxCOLOR"),
+            parts::color_box({"COLOR", "Label1", "色 (          )", 136, 64, {136, 80, 97, 20}, {240, 80, 49, 20}}),
             check_box("CheckBoxOmit", "終了タグ省略", {168, 120, 0, 0}),
             ok_button(136, 144),
             cancel_button(216, 144),

@@ -1,6 +1,7 @@
 // TFormHn: a heading H1 to H6 with optional alignment; the heading text
 // typed in the dialog goes into the start text.
 #include "dialogs/dialogs.h"
+#include "dialogs/parts.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -31,11 +32,7 @@ const DialogDesign& TFormHn() {
             radio_group("RadioGroupSize", "大きさ （n）",
                         {"大 (\"1\")", "∨ (\"2\")", "∨ (\"3\")", "∨ (\"4\")", "∨ (\"5\")", "小 (\"6\")"},
                         {16, 48, 97, 129}),
-            radio_group("RadioGroupALIGN", "配置 (      )",
-                        {"未指定", "左側 (\"left\")", "中央 (\"center\")", "右側 (\"right\")"}, {136, 48, 137, 89})
-                .upper_with_value()
-                .twin({"", "left", "center", "right"}),
-            name_label("StaticTextALIGN", "ALIGN", "RadioGroupALIGN", 182, 48),
+            parts::align_group("配置 (      )", {136, 48, 137, 89}),
             ok_button(128, 160),
             cancel_button(208, 160),
         },

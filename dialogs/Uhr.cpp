@@ -1,6 +1,7 @@
 // TFormHR: a horizontal rule with thickness, length, alignment and no-shade
 // flag.  It has no end text.
 #include "dialogs/dialogs.h"
+#include "dialogs/parts.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -28,18 +29,9 @@ const DialogDesign& TFormHR() {
         .client_w = 328,
         .client_h = 142,
         .controls = {
-            radio_group("RadioGroupALIGN", "左右配置 (      )",
-                        {"未指定", "左側 (\"left\")", "中央 (\"center\")", "右側 (\"right\")"}, {16, 16, 129, 89})
-                .upper_with_value()
-                .twin({"", "left", "center", "right"}),
-            name_label("StaticTextALIGN", "ALIGN", "RadioGroupALIGN", 86, 16),
-            label("Label3", "太さ (        )", 160, 24),
-            name_label("LabelSIZE", "SIZE", "Label3", 193, 24),
-            edit("EditSIZE", {232, 20, 33, 20}),
-            label("Label4", "長さ (         )", 160, 48),
-            name_label("LabelWIDTH", "WIDTH", "Label4", 192, 48),
-            edit("EditWIDTH", {232, 44, 33, 20}),
-            check_box("CheckBoxWIDTHP", "％", {272, 48, 0, 0}),
+            parts::align_group("左右配置 (      )", {16, 16, 129, 89}),
+            parts::text_field("SIZE", "Label3", "太さ (        )", 160, 24, {232, 20, 33, 20}),
+            parts::percent_field({"WIDTH", "Label4", "長さ (         )", 160, 48, {232, 44, 33, 20}, 272, 48}),
             check_box("CheckBoxNOSHADE", "影なし (            )", {176, 72, 121, 17}),
             name_label("StaticTextNOSHADE", "NOSHADE", "CheckBoxNOSHADE", 237, 74),
             ok_button(160, 104),
