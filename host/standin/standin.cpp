@@ -11,7 +11,10 @@
 // output receives the replacement for the selection exactly once: after
 // pelr_SetData it is start + selection + end (start + end when the selection
 // was fetched with pelr_GetData); a run without pelr_SetData writes the
-// selection back unchanged.
+// selection back unchanged.  Nothing else ever goes to standard output; the
+// link's own warnings go to standard error, which is first moved off
+// standard output when an editor gave both the same pipe or file
+// (common/diagnostics.h).
 #define PELINORN_BUILD
 #include "pelinorn.h"
 
@@ -37,6 +40,7 @@
 
 #include "common/bytebuffer.h"
 #include "common/codepage.h"
+#include "common/diagnostics.h"
 
 namespace {
 
@@ -168,6 +172,9 @@ void read_selection(Editor& e) {
 
 void init() {
     if (g_editor) return;
+    // Before the first warning, and before the program or its toolkit can
+    // write anything: the library is loaded ahead of them.
+    corvane::separate_diagnostics();
     g_editor = new Editor;
     Editor& e = *g_editor;
 
