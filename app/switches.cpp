@@ -17,6 +17,10 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/IMG", Action::TagDialog, TFormIMG},
+    {"/MAP", Action::TagDialog, TFormMAP},
+    {"/AREA", Action::TagDialog, TFormAREA},
+    {"/MAPS", Action::TagDialog, TFormMAPS},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

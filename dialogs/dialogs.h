@@ -13,5 +13,9 @@ const DialogDesign& TFormLI();
 const DialogDesign& TFormDL();
 const DialogDesign& TFormA();
 const DialogDesign& TFormBASE();
+const DialogDesign& TFormIMG();
+const DialogDesign& TFormMAP();
+const DialogDesign& TFormAREA();
+const DialogDesign& TFormMAPS();
 
 }  // namespace corvane
