@@ -17,6 +17,14 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/TABLE", Action::TagDialog, TFormTABLE},
+    {"/CAPTION", Action::TagDialog, TFormCAPTION},
+    {"/TR", Action::TagDialog, TFormTR},
+    {"/TDTH", Action::TagDialog, TFormTDTH},
+    {"/FORM", Action::TagDialog, TFormFORM},
+    {"/SELECT", Action::TagDialog, TFormSELECT},
+    {"/OPTION", Action::TagDialog, TFormOPTION},
+    {"/TEXTAREA", Action::TagDialog, TFormTEXTAREA},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

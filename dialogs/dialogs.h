@@ -13,5 +13,14 @@ const DialogDesign& TFormLI();
 const DialogDesign& TFormDL();
 const DialogDesign& TFormA();
 const DialogDesign& TFormBASE();
+// Table and form dialogs.
+const DialogDesign& TFormTABLE();
+const DialogDesign& TFormCAPTION();
+const DialogDesign& TFormTR();
+const DialogDesign& TFormTDTH();
+const DialogDesign& TFormFORM();
+const DialogDesign& TFormSELECT();
+const DialogDesign& TFormOPTION();
+const DialogDesign& TFormTEXTAREA();
 
 }  // namespace corvane
