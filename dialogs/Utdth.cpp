@@ -37,11 +37,11 @@ const DialogDesign& TFormTDTH() {
         .client_w = 417,
         .client_h = 238,
         .controls = {
-            radio_group("RadioGroupKind", "種別", {"ﾃﾞｰﾀ <TD>", "項目 <TH>"}, {16, 8, 113, 57})
+            radio_group("RadioGroupKind", "種別", {"ﾃﾞｰﾀ <TD>", "項目 <TH>"}, {16, 8, 105, 57})
                 .lower_with_element(),
             parts::flag_box({"NOWRAP", "折り返し禁止", {20, 74, 0, 0}, "Label1", "(           )", 38, 93}),
-            parts::align_group("左右配置 (      )", {144, 8, 129, 105}),
-            parts::valign_group("上下配置 (       )", {280, 8, 121, 105}),
+            parts::align_group("左右配置 (      )", {132, 8, 129, 105}),
+            parts::valign_group("上下配置 (       )", {272, 8, 129, 105}),
             parts::text_field("COLSPAN", "Label2", "横ｾﾙ連結数 (            )", 16, 128, {144, 124, 41, 21}),
             parts::text_field("ROWSPAN", "Label3", "縦ｾﾙ連結数 (            )", 16, 154, {144, 150, 41, 21}),
             parts::percent_field({"WIDTH", "Label4", "ｾﾙの幅 (          )", 208, 128, {312, 124, 41, 21}, 360, 126}),
