@@ -21,6 +21,14 @@ constexpr SwitchRow kSwitches[] = {
     {"/MAP", Action::TagDialog, TFormMAP},
     {"/AREA", Action::TagDialog, TFormAREA},
     {"/MAPS", Action::TagDialog, TFormMAPS},
+    {"/TABLE", Action::TagDialog, TFormTABLE},
+    {"/CAPTION", Action::TagDialog, TFormCAPTION},
+    {"/TR", Action::TagDialog, TFormTR},
+    {"/TDTH", Action::TagDialog, TFormTDTH},
+    {"/FORM", Action::TagDialog, TFormFORM},
+    {"/SELECT", Action::TagDialog, TFormSELECT},
+    {"/OPTION", Action::TagDialog, TFormOPTION},
+    {"/TEXTAREA", Action::TagDialog, TFormTEXTAREA},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

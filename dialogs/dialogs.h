@@ -17,5 +17,14 @@ const DialogDesign& TFormIMG();
 const DialogDesign& TFormMAP();
 const DialogDesign& TFormAREA();
 const DialogDesign& TFormMAPS();
+// Table and form dialogs.
+const DialogDesign& TFormTABLE();
+const DialogDesign& TFormCAPTION();
+const DialogDesign& TFormTR();
+const DialogDesign& TFormTDTH();
+const DialogDesign& TFormFORM();
+const DialogDesign& TFormSELECT();
+const DialogDesign& TFormOPTION();
+const DialogDesign& TFormTEXTAREA();
 
 }  // namespace corvane
