@@ -17,6 +17,16 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/INPUTtext", Action::TagDialog, TFormINPUTtext},
+    {"/INPUTpassword", Action::TagDialog, TFormINPUTpassword},
+    {"/INPUTbutton", Action::TagDialog, TFormINPUTbutton},
+    {"/INPUTcheckbox", Action::TagDialog, TFormINPUTcheckbox},
+    {"/INPUTradio", Action::TagDialog, TFormINPUTradio},
+    {"/INPUTsubmit", Action::TagDialog, TFormINPUTsubmit},
+    {"/INPUTreset", Action::TagDialog, TFormINPUTreset},
+    {"/INPUTimage", Action::TagDialog, TFormINPUTimage},
+    {"/INPUThidden", Action::TagDialog, TFormINPUThidden},
+    {"/INPUTfile", Action::TagDialog, TFormINPUTfile},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

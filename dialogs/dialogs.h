@@ -13,5 +13,15 @@ const DialogDesign& TFormLI();
 const DialogDesign& TFormDL();
 const DialogDesign& TFormA();
 const DialogDesign& TFormBASE();
+const DialogDesign& TFormINPUTtext();
+const DialogDesign& TFormINPUTpassword();
+const DialogDesign& TFormINPUTbutton();
+const DialogDesign& TFormINPUTcheckbox();
+const DialogDesign& TFormINPUTradio();
+const DialogDesign& TFormINPUTsubmit();
+const DialogDesign& TFormINPUTreset();
+const DialogDesign& TFormINPUTimage();
+const DialogDesign& TFormINPUThidden();
+const DialogDesign& TFormINPUTfile();
 
 }  // namespace corvane
