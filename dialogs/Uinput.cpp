@@ -105,12 +105,11 @@ struct Member {
 
 enum Index : size_t { kText, kPassword, kButton, kCheckbox, kRadio, kSubmit, kReset, kImage, kHidden, kFile, kCount };
 
-using A = Attr;
-const std::vector<std::string> kNameValue = {"EditNAME", "EditVALUE"};
-const std::vector<std::string> kTextTabs = {"EditNAME", "EditVALUE", "EditSIZE", "EditMAXLENGTH"};
-const std::vector<std::string> kCheckTabs = {"EditNAME", "EditVALUE", "CheckBoxCHECKED"};
-
 const std::array<Member, kCount>& members() {
+    using A = Attr;
+    const std::vector<std::string> kNameValue = {"EditNAME", "EditVALUE"};
+    const std::vector<std::string> kTextTabs = {"EditNAME", "EditVALUE", "EditSIZE", "EditMAXLENGTH"};
+    const std::vector<std::string> kCheckTabs = {"EditNAME", "EditVALUE", "CheckBoxCHECKED"};
     // Text and password: NAME and VALUE on the left, SIZE and MAXLENGTH on
     // the right.  Check box and radio: the check box right of NAME.  Image:
     // SRC stands above NAME in the window although NAME is written first.
@@ -130,7 +129,7 @@ const std::array<Member, kCount>& members() {
         {"reset", "入力（ﾘｾｯﾄ）", W_RESET, {{A::VALUE, 16, 16, 200}}, {"EditVALUE"}, 340, 85},
         {"image", "入力（ｲﾒｰｼﾞ）", W_IMAGE, {{A::NAME, 16, 48, 140}, {A::SRC, 16, 16, 220}},
          {"EditSRC", "ButtonSRC", "EditNAME"}, 416, 134},
-        {"hidden", "入力（隠しﾌｨｰﾙﾄﾞ）", W_HIDDEN, {{A::NAME, 16, 16, 100}, {A::VALUE, 16, 48, 100}}, kNameValue, 400,
+        {"hidden", "入力（隠しﾌｨｰﾙﾄﾞ）", W_HIDDEN, {{A::NAME, 16, 16, 90}, {A::VALUE, 16, 48, 90}}, kNameValue, 400,
          87},
         {"file", "入力（ﾌｧｲﾙ転送）", W_FILE, {{A::NAME, 16, 16, 200}, {A::SIZE, 16, 48, 50}}, {"EditNAME", "EditSIZE"},
          340, 107},
