@@ -29,6 +29,16 @@ constexpr SwitchRow kSwitches[] = {
     {"/SELECT", Action::TagDialog, TFormSELECT},
     {"/OPTION", Action::TagDialog, TFormOPTION},
     {"/TEXTAREA", Action::TagDialog, TFormTEXTAREA},
+    {"/INPUTtext", Action::TagDialog, TFormINPUTtext},
+    {"/INPUTpassword", Action::TagDialog, TFormINPUTpassword},
+    {"/INPUTbutton", Action::TagDialog, TFormINPUTbutton},
+    {"/INPUTcheckbox", Action::TagDialog, TFormINPUTcheckbox},
+    {"/INPUTradio", Action::TagDialog, TFormINPUTradio},
+    {"/INPUTsubmit", Action::TagDialog, TFormINPUTsubmit},
+    {"/INPUTreset", Action::TagDialog, TFormINPUTreset},
+    {"/INPUTimage", Action::TagDialog, TFormINPUTimage},
+    {"/INPUThidden", Action::TagDialog, TFormINPUThidden},
+    {"/INPUTfile", Action::TagDialog, TFormINPUTfile},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

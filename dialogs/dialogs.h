@@ -26,5 +26,15 @@ const DialogDesign& TFormFORM();
 const DialogDesign& TFormSELECT();
 const DialogDesign& TFormOPTION();
 const DialogDesign& TFormTEXTAREA();
+const DialogDesign& TFormINPUTtext();
+const DialogDesign& TFormINPUTpassword();
+const DialogDesign& TFormINPUTbutton();
+const DialogDesign& TFormINPUTcheckbox();
+const DialogDesign& TFormINPUTradio();
+const DialogDesign& TFormINPUTsubmit();
+const DialogDesign& TFormINPUTreset();
+const DialogDesign& TFormINPUTimage();
+const DialogDesign& TFormINPUThidden();
+const DialogDesign& TFormINPUTfile();
 
 }  // namespace corvane
