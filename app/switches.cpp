@@ -17,6 +17,11 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/FRAMESET", Action::TagDialog, TFormFRAMESET},
+    {"/FRAME", Action::TagDialog, TFormFRAME},
+    {"/FRAMES", Action::TagDialog, TFormFRAMES},
+    {"/HTML", Action::TagDialog, TFormHTML},
+    {"/BODY", Action::TagDialog, TFormBODY},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

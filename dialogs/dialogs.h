@@ -13,5 +13,10 @@ const DialogDesign& TFormLI();
 const DialogDesign& TFormDL();
 const DialogDesign& TFormA();
 const DialogDesign& TFormBASE();
+const DialogDesign& TFormFRAMESET();
+const DialogDesign& TFormFRAME();
+const DialogDesign& TFormFRAMES();
+const DialogDesign& TFormHTML();
+const DialogDesign& TFormBODY();
 
 }  // namespace corvane
