@@ -56,7 +56,7 @@ const DialogDesign& TFormHTML() {
             element_label("LabelTITLE", "<TITLE>", 48, 8),
             edit("EditTITLE", {16, 24, 385, 21}),
             label("Label6", "ﾄﾞｷｭﾒﾝﾄﾀｲﾌﾟ", 16, 56),
-            element_label("LabelDOCTYPE", "<!DOCTYPE>", 64, 56),
+            element_label("LabelDOCTYPE", "<!DOCTYPE>", 88, 56),
             combo_edit("ComboBoxDOCTYPE", {16, 72, 257, 21},
                        {"W3C//DTD HTML 4.0 Frameset//EN", "W3C//DTD HTML 4.0 Transitional//EN",
                         "W3C//DTD HTML 4.0//EN", "W3C//DTD HTML 4.0 Strict//EN", "W3C//DTD HTML 3.2//EN",

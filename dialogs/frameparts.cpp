@@ -22,17 +22,17 @@ Group border_color_box(int x, int y, int combo_w) {
 
 Group frameset_part() {
     return Group{
-        radio_group("RadioGroupKind", "分割方向", {"横 (COLS)", "縦 (ROWS)"}, {16, 8, 161, 41}, 0, 2)
+        radio_group("RadioGroupKind", "分割方向", {"横 (COLS)", "縦 (ROWS)"}, {16, 4, 161, 57})
             .lower_with_attribute()
             .twin({"COLS", "ROWS"}),
-        label("Label2", "分割情報", 16, 56),
-        edit("EditCOLSROWS", {16, 72, 161, 21}),
-        parts::text_field("BORDER", "Label3", "枠の太さ (           )", 16, 104, {16, 120, 73, 21}),
+        label("Label2", "分割情報", 16, 68),
+        edit("EditCOLSROWS", {16, 84, 161, 21}),
+        parts::text_field("BORDER", "Label3", "枠の太さ (           )", 16, 112, {16, 128, 73, 21}),
         frameborder_group({192, 4, 153, 77}),
         label("Label1", "境界線の幅", 192, 88),
         parts::captioned("Label4", "(                    )", "LabelFRAMESPACING", "FRAMESPACING", 192, 104),
         edit("EditFRAMESPACING", {192, 120, 73, 21}),
-        border_color_box(16, 152, 105),
+        border_color_box(16, 156, 105),
     };
 }
 
