@@ -7,6 +7,8 @@ namespace corvane {
 
 namespace {
 
+constexpr const char* kNoresize = "ｻｲｽﾞ変更不可 (               )";
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_FRAME)
         .always("EditSRC", "LabelSRC")
@@ -25,7 +27,6 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 }  // namespace
 
 const DialogDesign& TFormFRAME() {
-    const std::string noresize = "ｻｲｽﾞ変更不可 (               )";
     static const DialogDesign d{
         .class_name = "TFormFRAME",
         .caption = "Pelinor - HTML : ﾌﾚｰﾑ ",
@@ -46,8 +47,8 @@ const DialogDesign& TFormFRAME() {
                                 {"", "auto", "yes", "no"},
                                 {16, 104, 185, 89}}),
             frames::frameborder_group({216, 104, 185, 73}),
-            check_box("CheckBoxNORESIZE", noresize, {224, 184, 0, 0}),
-            name_label("StaticTextNORESIZE", "NORESIZE", "CheckBoxNORESIZE", parts::gap_x(noresize, 224 + 18), 184),
+            check_box("CheckBoxNORESIZE", kNoresize, {224, 184, 0, 0}),
+            name_label("StaticTextNORESIZE", "NORESIZE", "CheckBoxNORESIZE", parts::gap_x(kNoresize, 224 + 18), 184),
             parts::text_field("MARGINWIDTH", "Label2", "左右ﾏｰｼﾞﾝ (                   )", 16, 204, {16, 220, 89, 21}),
             parts::text_field("MARGINHEIGHT", "Label4", "上下ﾏｰｼﾞﾝ (                    )", 216, 204,
                               {216, 220, 89, 21}),

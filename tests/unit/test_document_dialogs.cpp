@@ -176,48 +176,8 @@ TEST(DocumentDialogs, ShowStepAdaptsLabelsAndValueListsButNotTheTypedNameLists) 
     EXPECT_EQ(body.form()["ComboBoxALINK"].items.front(), "BLACK");
 }
 
-TEST(DocumentDialogs, BaseSwitchEnablesUrlAndTargetKeepingTheirTexts) {
-    Shown s(TFormHTML(), kDefault);
-    Form& f = s.form();
-    EXPECT_FALSE(f["EditHREF"].enabled);
-    EXPECT_FALSE(f["ComboBoxTARGET"].enabled);
-    f["CheckBoxBASE"].checked = true;
-    s.dialog.click("CheckBoxBASE");
-    EXPECT_TRUE(f["EditHREF"].enabled);
-    EXPECT_TRUE(f["ComboBoxTARGET"].enabled);
-    f["EditHREF"].text = "http://example.jp/";
-    f["CheckBoxBASE"].checked = false;
-    s.dialog.click("CheckBoxBASE");
-    EXPECT_FALSE(f["EditHREF"].enabled);
-    EXPECT_FALSE(f["ComboBoxTARGET"].enabled);
-    EXPECT_EQ(f.text("EditHREF"), "http://example.jp/");
-}
-
 TEST(DocumentDialogs, OneColourHandlerFindsEachBoxByTheButtonsName) {
-    const char* const attributes[] = {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"};
-    for (const char* a : attributes)
+    for (const char* a : {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"})
         EXPECT_EQ(page::ButtonCOLORClick(std::string("Button") + a), std::string("ComboBox") + a);
     EXPECT_EQ(page::ButtonCOLORClick("EditTEXT"), "");
-
-    for (const DialogDesign& (*design)() : {TFormHTML, TFormBODY}) {
-        Shown s(design(), {0, 0, 0});
-        Form& f = s.form();
-        // Each button gets its own colour; each box must end with its button's.
-        int n = 0;
-        for (const char* a : attributes) {
-            const std::string button = std::string("Button") + a;
-            f.focus = button;
-            EXPECT_EQ(s.dialog.FormShortCut(13), KeyResult::PressFocused) << button;
-            s.platform.colors = {Rgb{16 * ++n, 0, 0xAB}};
-            s.dialog.click(button);
-            EXPECT_EQ(f.focus, std::string("ComboBox") + a);
-        }
-        n = 0;
-        for (const char* a : attributes)
-            EXPECT_EQ(f.text(std::string("ComboBox") + a), color_text({16 * ++n, 0, 0xAB})) << a;
-        f.focus = "ButtonBACKGROUND";
-        EXPECT_EQ(s.dialog.FormShortCut(13), KeyResult::PressFocused);
-        f.focus = "ComboBoxTEXT";
-        EXPECT_EQ(s.dialog.FormShortCut(13), KeyResult::Ok);
-    }
 }

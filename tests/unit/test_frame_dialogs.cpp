@@ -219,20 +219,3 @@ TEST(FrameDialogs, ShowStepAdaptsNamesAndValueLists) {
     EXPECT_EQ(flipped["RadioGroupSCROLLING"].items[1], "自動\xE3\x80\x80 (\"AUTO\")");
     EXPECT_EQ(flipped["RadioGroupSCROLLINGx"].items, (std::vector<std::string>{"", "AUTO", "YES", "NO"}));
 }
-
-TEST(FrameDialogs, BorderColourButtonFillsItsBox) {
-    for (const DialogDesign& (*design)() : {TFormFRAMESET, TFormFRAMES, TFormFRAME}) {
-        RecordingHost host;
-        FakePlatform platform;
-        platform.colors = {Rgb{255, 128, 0}};
-        Dialog dialog(design(), host, platform);
-        dialog.create();
-        dialog.FormShow(kDefault);
-        EXPECT_EQ(dialog.FormShortCut(13), KeyResult::Ok);
-        dialog.form().focus = "ButtonBORDERCOLOR";
-        EXPECT_EQ(dialog.FormShortCut(13), KeyResult::PressFocused) << design().class_name;
-        dialog.click("ButtonBORDERCOLOR");
-        EXPECT_EQ(dialog.form().text("ComboBoxBORDERCOLOR"), "#FF8000") << design().class_name;
-        EXPECT_EQ(dialog.form().focus, "ComboBoxBORDERCOLOR");
-    }
-}
