@@ -181,3 +181,15 @@ TEST(DocumentDialogs, OneColourHandlerFindsEachBoxByTheButtonsName) {
         EXPECT_EQ(page::ButtonCOLORClick(std::string("Button") + a), std::string("ComboBox") + a);
     EXPECT_EQ(page::ButtonCOLORClick("EditTEXT"), "");
 }
+
+TEST(DocumentDialogs, OkHandsThePageToTheHostOnce) {
+    Shown s(TFormHTML(), kDefault);
+    did(kIndex)(s.form());
+    ASSERT_TRUE(s.dialog.ButtonOKClick());
+    EXPECT_EQ(s.host.set_data_count, 1);
+    EXPECT_EQ(s.host.start,
+              "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><HTML>\r\n<HEAD>\r\n"
+              "<TITLE>Index</TITLE>\r\n<META HTTP-EQUIV=\"content-type\" CONTENT=\"text/html; charset=Shift_JIS\">\r\n"
+              "</HEAD>\r\n<BODY BGCOLOR=\"white\" TEXT=\"#000080\">\r\n");
+    EXPECT_EQ(s.host.end, "\r\n</BODY>\r\n</HTML>\r\n");
+}

@@ -219,3 +219,20 @@ TEST(FrameDialogs, ShowStepAdaptsNamesAndValueLists) {
     EXPECT_EQ(flipped["RadioGroupSCROLLING"].items[1], "自動\xE3\x80\x80 (\"AUTO\")");
     EXPECT_EQ(flipped["RadioGroupSCROLLINGx"].items, (std::vector<std::string>{"", "AUTO", "YES", "NO"}));
 }
+
+TEST(FrameDialogs, OkHandsTheSkeletonToTheHostOnce) {
+    RecordingHost host;
+    FakePlatform platform;
+    Dialog dialog(TFormFRAMES(), host, platform);
+    dialog.create();
+    dialog.FormShow(kDefault);
+    did({.texts = {{"EditCOLSROWS", "30%,*"}, {"CSpinEditFRAME", "2"}},
+         .picks = {{"RadioGroupKind", 1}},
+         .checks = {"CheckBoxNOFRAMES"}})(dialog.form());
+    ASSERT_TRUE(dialog.ButtonOKClick());
+    EXPECT_EQ(host.set_data_count, 1);
+    EXPECT_EQ(host.start,
+              "<FRAMESET ROWS=\"30%,*\">\r\n <FRAME SRC=\"\" NAME=\"\">\r\n <FRAME SRC=\"\" NAME=\"\">\r\n"
+              "<NOFRAMES>\r\n</NOFRAMES>\r\n</FRAMESET>\r\n");
+    EXPECT_EQ(host.end, "");
+}
