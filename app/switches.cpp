@@ -39,6 +39,11 @@ constexpr SwitchRow kSwitches[] = {
     {"/INPUTimage", Action::TagDialog, TFormINPUTimage},
     {"/INPUThidden", Action::TagDialog, TFormINPUThidden},
     {"/INPUTfile", Action::TagDialog, TFormINPUTfile},
+    {"/FRAMESET", Action::TagDialog, TFormFRAMESET},
+    {"/FRAME", Action::TagDialog, TFormFRAME},
+    {"/FRAMES", Action::TagDialog, TFormFRAMES},
+    {"/HTML", Action::TagDialog, TFormHTML},
+    {"/BODY", Action::TagDialog, TFormBODY},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

@@ -36,5 +36,10 @@ const DialogDesign& TFormINPUTreset();
 const DialogDesign& TFormINPUTimage();
 const DialogDesign& TFormINPUThidden();
 const DialogDesign& TFormINPUTfile();
+const DialogDesign& TFormFRAMESET();
+const DialogDesign& TFormFRAME();
+const DialogDesign& TFormFRAMES();
+const DialogDesign& TFormHTML();
+const DialogDesign& TFormBODY();
 
 }  // namespace corvane
