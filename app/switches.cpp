@@ -17,6 +17,9 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/BGSOUND", Action::TagDialog, TFormBGSOUND},
+    {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
+    {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

@@ -14,4 +14,9 @@ const DialogDesign& TFormDL();
 const DialogDesign& TFormA();
 const DialogDesign& TFormBASE();
 
+// Sound and plug-in dialogs.
+const DialogDesign& TFormBGSOUND();
+const DialogDesign& TFormLiveAudio();
+const DialogDesign& TFormMIDPLUG();
+
 }  // namespace corvane
