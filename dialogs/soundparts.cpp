@@ -53,6 +53,24 @@ void enable_count(Form& f, const std::string& attribute) {
     f["CSpinEdit" + attribute].enabled = group.selected == static_cast<int>(group.items.size()) - 1;
 }
 
+std::vector<std::string> false_true_items(std::string unspecified, bool count) {
+    std::vector<std::string> items{std::move(unspecified), "しない (\"false\")", "する   (\"true\")"};
+    if (count) items.emplace_back("回数指定  →");
+    return items;
+}
+
+std::vector<std::string> false_true_values(bool count) {
+    std::vector<std::string> values{"", "false", "true"};
+    if (count) values.emplace_back();
+    return values;
+}
+
+Group false_true_group(std::string attribute, std::string caption, std::string unspecified, Rect rect,
+                       int selected) {
+    return parts::value_group({std::move(attribute), std::move(caption), false_true_items(std::move(unspecified)),
+                               false_true_values(), rect, 1, selected, true});
+}
+
 void apply_preset(Form& f, int item, std::initializer_list<Preset> presets) {
     for (const Preset& p : presets) {
         if (item < p.first || item > p.last) continue;

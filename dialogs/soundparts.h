@@ -42,6 +42,15 @@ void repeat_clause(TagWriter& t, const Form& f, const std::string& attribute, co
 // The count spin of the group follows its last item.
 void enable_count(Form& f, const std::string& attribute);
 
+// The items 未指定 (as `unspecified` words it), "しない (\"false\")" and
+// "する   (\"true\")", with "回数指定  →" after them for a repeat group; and
+// the values behind them.
+std::vector<std::string> false_true_items(std::string unspecified, bool count = false);
+std::vector<std::string> false_true_values(bool count = false);
+// A value group of those three items in the fixed-pitch font.
+Group false_true_group(std::string attribute, std::string caption, std::string unspecified, Rect rect,
+                       int selected = 0);
+
 // Sizes that choosing a radio item writes into EditWIDTH and EditHEIGHT.
 struct Preset {
     int first, last;  // the items that choose it
