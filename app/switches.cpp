@@ -44,6 +44,9 @@ constexpr SwitchRow kSwitches[] = {
     {"/FRAMES", Action::TagDialog, TFormFRAMES},
     {"/HTML", Action::TagDialog, TFormHTML},
     {"/BODY", Action::TagDialog, TFormBODY},
+    {"/BGSOUND", Action::TagDialog, TFormBGSOUND},
+    {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
+    {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace

@@ -42,4 +42,9 @@ const DialogDesign& TFormFRAMES();
 const DialogDesign& TFormHTML();
 const DialogDesign& TFormBODY();
 
+// Sound and plug-in dialogs.
+const DialogDesign& TFormBGSOUND();
+const DialogDesign& TFormLiveAudio();
+const DialogDesign& TFormMIDPLUG();
+
 }  // namespace corvane

@@ -36,6 +36,8 @@ struct ValueGroup {
     std::vector<std::string> values;       // "", "left", ...
     Rect rect;
     int columns = 1;
+    int selected = 0;                      // the item chosen at start
+    bool fixed_pitch = false;              // items aligned by blanks
 };
 Group value_group(const ValueGroup& group);
 
@@ -57,8 +59,9 @@ struct PercentField {
 };
 Group percent_field(const PercentField& field);
 
-// A single-line edit `Edit<A>` with its captioned label.
-Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit);
+// A single-line edit `Edit<A>` with its captioned label, holding `text` at start.
+Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit,
+                 std::string text = {});
 
 // Where on a caption at x the gap starts, for a name label's design
 // position (the view puts it exactly on the gap with the fonts in use).
