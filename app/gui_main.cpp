@@ -68,8 +68,11 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPl
     Dialog dialog(design, host, platform);
     dialog.create();
     if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
-    DialogWindow window(dialog);
+    DialogWindow window(dialog, current_case());
     platform.set_parent(&window);
+    // The dialog is the run's only window; once it has closed (a hidden
+    // one does not count as the last window closing) the run ends.
+    QObject::connect(&window, &DialogWindow::closed, qApp, &QCoreApplication::quit);
     window.show();
     QApplication::exec();
     return 0;

@@ -6,7 +6,9 @@
 
 # GCC 12 warns of overlapping copies inside its own std::string code.
 add_compile_options(-Wno-restrict)
-target_compile_options(corvane_core PRIVATE -Wno-restrict)
+foreach(layer corvane_common corvane_host corvane_comment corvane_frame corvane_dialogs corvane_setup corvane_switches)
+  target_compile_options(${layer} PRIVATE -Wno-restrict)
+endforeach()
 
 set(WIN_GEN ${CMAKE_BINARY_DIR}/gen)
 file(MAKE_DIRECTORY ${WIN_GEN})
@@ -51,17 +53,17 @@ target_link_libraries(pelinorn_editor INTERFACE ${PELR_IMPLIB})
 add_library(pelinorn SHARED host/standin/standin.cpp ${WIN_GEN}/pelinorn-standin.def)
 set_target_properties(pelinorn PROPERTIES PREFIX "" OUTPUT_NAME pelinorn)
 target_include_directories(pelinorn PRIVATE ${CMAKE_SOURCE_DIR}/host)
-target_link_libraries(pelinorn PRIVATE corvane_core)
+target_link_libraries(pelinorn PRIVATE corvane_common)
 
 # The Win32 view of the form model.
 file(GLOB WIN32_VIEW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/frame/win32/*.cpp)
 add_library(corvane_win32 STATIC ${WIN32_VIEW_SOURCES})
-target_link_libraries(corvane_win32 PUBLIC corvane_core user32 gdi32 comdlg32 comctl32)
+target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32 comdlg32 comctl32)
 target_compile_definitions(corvane_win32 PUBLIC UNICODE _UNICODE)
 
-add_executable(corvane WIN32 app/main.cpp app/switches.cpp app/win32_main.cpp host/native_hostlink.cpp)
+add_executable(corvane WIN32 app/main.cpp app/win32_main.cpp host/native_hostlink.cpp)
 target_compile_definitions(corvane PRIVATE CORVANE_WIN32_VIEW)
-target_link_libraries(corvane PRIVATE corvane_win32 pelinorn_editor)
+target_link_libraries(corvane PRIVATE corvane_win32 corvane_switches pelinorn_editor)
 
 if(CORVANE_TESTS)
   add_subdirectory(tests/win)

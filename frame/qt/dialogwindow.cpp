@@ -121,7 +121,8 @@ QRect geometry_of(const ControlDef& d, QWidget* w) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
+DialogWindow::DialogWindow(Dialog& dialog, const CaseSettings& cs, QWidget* parent)
+    : QWidget(parent), dialog_(dialog), cs_(cs) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(dialog_font());
@@ -225,7 +226,6 @@ QWidget* DialogWindow::make_widget(Binding& b) {
             return e;
         }
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList: {
             auto* c = new QComboBox(this);
             c->setEditable(d.kind != Kind::ComboList);
@@ -302,7 +302,6 @@ void DialogWindow::wire(Binding& b) {
             break;
         }
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList: {
             auto* c = static_cast<QComboBox*>(w);
             connect(c, &QComboBox::currentTextChanged, this, [this, m](const QString& t) {
@@ -396,7 +395,6 @@ void DialogWindow::sync(Binding& b) {
             break;
         }
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList: {
             auto* c = static_cast<QComboBox*>(w);
             QStringList items;
@@ -461,31 +459,12 @@ void DialogWindow::sync(Binding& b) {
     }
 }
 
-namespace {
-
-// The blank gap of a caption such as "太さ (        )" or "大きさ（     ）":
-// the index of its first blank and the index of the closing parenthesis.
-bool find_gap(const QString& caption, int& first, int& close) {
-    for (int open = 0; open < caption.size(); ++open) {
-        if (caption[open] != '(' && caption[open] != QChar(0xFF08)) continue;
-        int i = open + 1;
-        while (i < caption.size() && caption[i] == ' ') ++i;
-        if (i > open + 1 && i < caption.size() && (caption[i] == ')' || caption[i] == QChar(0xFF09))) {
-            first = open + 1;
-            close = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 QString DialogWindow::shown_caption(const Binding& b) const {
-    QString text = q(b.model->caption);
-    int first = 0, close = 0;
-    if (b.gap_pad > 0 && find_gap(text, first, close)) text.insert(close, QString(b.gap_pad, ' '));
-    return text;
+    const std::string& caption = b.model->caption;
+    if (b.gap_pad > 0)
+        if (auto gap = caption_gap(caption))
+            return q(caption.substr(0, gap->close)) + QString(b.gap_pad, ' ') + q(caption.substr(gap->close));
+    return q(caption);
 }
 
 // Where the caption text of a control starts, relative to the dialog.
@@ -505,44 +484,25 @@ int DialogWindow::caption_left(const Binding& b) const {
     }
 }
 
-// Puts every attribute-name label on the blank gap of the caption it names:
-// the caption nearest to the label's design position that has a gap.  The
-// gap is widened with blanks when the fonts in use make it narrower than the
-// label, so the label never covers the caption's text.
+// Puts every attribute-name label on the blank gap of the caption it names.
+// The gap is widened with blanks when the fonts in use make it narrower than
+// the label, so the label never covers the caption's text.
 void DialogWindow::attach_name_labels() {
     for (Binding& label : bindings_) {
         if (label.model->kind() != Kind::NameLabel || !label.widget) continue;
-        const Rect& lr = label.model->def->rect;
-        Binding* owner = nullptr;
-        int best = INT_MAX;
-        for (Binding& o : bindings_) {
-            Kind k = o.model->kind();
-            if (!o.widget || (k != Kind::Label && k != Kind::CheckBox && k != Kind::RadioGroup && k != Kind::GroupBox))
-                continue;
-            int first = 0, close = 0;
-            if (!find_gap(q(o.model->caption), first, close)) continue;
-            const Rect& r = o.model->def->rect;
-            int dy = std::abs(lr.y - r.y);
-            if (dy > 8 || lr.x < r.x) continue;
-            QFontMetrics fm(o.widget->font());
-            int gap_x = caption_left(o) + fm.horizontalAdvance(q(o.model->caption).left(first));
-            int score = dy * 4 + std::abs(lr.x - gap_x);
-            if (score < best) {
-                best = score;
-                owner = &o;
-            }
-        }
+        Binding* owner = binding_of(widget(label.model->def->owner));
         if (!owner) continue;
-        const QString caption = q(owner->model->caption);
-        int first = 0, close = 0;
-        find_gap(caption, first, close);
+        const std::string& caption = owner->model->caption;
+        const std::optional<CaptionGap> gap = caption_gap(caption);
+        if (!gap) continue;
         QFontMetrics fm(owner->widget->font());
+        const int before = fm.horizontalAdvance(q(caption.substr(0, gap->first)));
         const int need = label.widget->sizeHint().width();
         const int blank = std::max(1, fm.horizontalAdvance(' '));
-        int gap_w = fm.horizontalAdvance(caption.left(close)) - fm.horizontalAdvance(caption.left(first));
+        int gap_w = fm.horizontalAdvance(q(caption.substr(0, gap->close))) - before;
         if (gap_w < need) owner->gap_pad = (need - gap_w + blank - 1) / blank;
         gap_w += owner->gap_pad * blank;
-        const int gap_x = caption_left(*owner) + fm.horizontalAdvance(caption.left(first));
+        const int gap_x = caption_left(*owner) + before;
         const int y = owner->model->def->rect.y + (owner->model->kind() == Kind::CheckBox
                                                        ? (owner->widget->height() - fm.height()) / 2
                                                        : 0);
@@ -572,14 +532,14 @@ DialogWindow::Binding* DialogWindow::binding_of(QWidget* w) {
 void DialogWindow::focus_changed(QWidget* now) {
     Binding* b = binding_of(now);
     if (!b) return;
-    // Leaving a spin edit pulls a number beyond its limits back.
-    if (Control* old = dialog_.form().find(dialog_.form().focus); old && old != b->model && old->kind() == Kind::Spin) {
-        old->settle_spin();
+    Binding* old = binding_of(widget(dialog_.form().focus));
+    dialog_.form().move_focus(b->model->name());
+    if (old && old != b) {
+        // Leaving a control may have settled what it holds (a spin edit).
         syncing_ = true;
-        if (Binding* ob = binding_of(widget(old->name()))) sync(*ob);
+        sync(*old);
         syncing_ = false;
     }
-    dialog_.form().focus = b->model->name();
 }
 
 // A handler may run while the focus is on its way elsewhere (a combo box
@@ -647,16 +607,14 @@ void DialogWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    dialog_.FormShow(current_case());
+    dialog_.FormShow(cs_);
     sync_from_model();
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
     dialog_.ButtonCancelClick();  // closing never calls the host
     event->accept();
-    // The dialog is the run's only window; a hidden one does not count as
-    // the last window closing, so end the run explicitly.
-    QCoreApplication::quit();
+    emit closed();
 }
 
 }  // namespace corvane

@@ -15,7 +15,8 @@ namespace corvane {
 class DialogWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DialogWindow(Dialog& dialog, QWidget* parent = nullptr);
+    // The window shows `dialog` in the case settings `cs` once it is shown.
+    DialogWindow(Dialog& dialog, const CaseSettings& cs, QWidget* parent = nullptr);
     ~DialogWindow() override;
 
     Dialog& dialog() { return dialog_; }
@@ -26,6 +27,10 @@ public:
     QWidget* widget(const std::string& name) const;
     // Runs the key hook for a key code as the user's key press would.
     bool handle_key(int key);
+
+signals:
+    // The window has closed (OK, Cancel, Escape, the close box); the run ends.
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +62,7 @@ private:
     Binding* binding_of(QWidget* w);
 
     Dialog& dialog_;
+    CaseSettings cs_;
     std::vector<Binding> bindings_;
     bool syncing_ = false;
     bool shown_ = false;

@@ -17,22 +17,6 @@ constexpr wchar_t kWindowClassPrefix[] = L"";  // the window class is the dialog
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 
-// The blank gap of a caption such as "太さ (        )" or "大きさ（     ）":
-// the index of its first blank and the index of the closing parenthesis.
-bool find_gap(const std::wstring& caption, size_t& first, size_t& close) {
-    for (size_t open = 0; open < caption.size(); ++open) {
-        if (caption[open] != L'(' && caption[open] != 0xFF08) continue;
-        size_t i = open + 1;
-        while (i < caption.size() && caption[i] == L' ') ++i;
-        if (i > open + 1 && i < caption.size() && (caption[i] == L')' || caption[i] == 0xFF09)) {
-            first = open + 1;
-            close = i;
-            return true;
-        }
-    }
-    return false;
-}
-
 std::wstring window_text(HWND w) {
     int n = GetWindowTextLengthW(w);
     std::wstring s(static_cast<size_t>(n) + 1, L'\0');
@@ -45,7 +29,7 @@ void set_text(HWND w, const std::wstring& text) {
     if (window_text(w) != text) SetWindowTextW(w, text.c_str());
 }
 
-bool is_combo(Kind k) { return k == Kind::ComboEdit || k == Kind::ColorCombo || k == Kind::ComboList; }
+bool is_combo(Kind k) { return k == Kind::ComboEdit || k == Kind::ComboList; }
 
 // A mask as the design writes it ("00:00"): 0 a required digit, anything
 // else a literal; blanks stand where no digit was typed.
@@ -251,7 +235,6 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             break;
         }
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList: {
             const DWORD style = d.kind == Kind::ComboList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
             // The window's height includes the list when it is open: twelve
@@ -315,10 +298,12 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
 }
 
 std::wstring Win32DialogWindow::shown_caption(const Binding& b) const {
-    std::wstring text = wide(b.model->caption);
-    size_t first = 0, close = 0;
-    if (b.gap_pad > 0 && find_gap(text, first, close)) text.insert(close, static_cast<size_t>(b.gap_pad), L' ');
-    return text;
+    const std::string& caption = b.model->caption;
+    if (b.gap_pad > 0)
+        if (auto gap = caption_gap(caption))
+            return wide(caption.substr(0, gap->close)) + std::wstring(static_cast<size_t>(b.gap_pad), L' ') +
+                   wide(caption.substr(gap->close));
+    return wide(caption);
 }
 
 // Where a control draws the first character of its caption, relative to
@@ -345,14 +330,14 @@ void Win32DialogWindow::attach_name_labels() {
         if (label.model->kind() != Kind::NameLabel || !label.hwnd) continue;
         Binding* owner = binding(label.model->def->owner);
         if (!owner || !owner->hwnd) continue;
-        const std::wstring caption = wide(owner->model->caption);
-        size_t first = 0, close = 0;
-        if (!find_gap(caption, first, close)) continue;
+        const std::string& caption = owner->model->caption;
+        const std::optional<CaptionGap> gap = caption_gap(caption);
+        if (!gap) continue;
         HFONT font = font_of(*owner->model->def);
         const SIZE need = text_size(font_of(*label.model->def), wide(label.model->caption));
         const int blank = std::max<int>(1, text_size(font, L" ").cx);
-        const int before = text_size(font, caption.substr(0, first)).cx;
-        int gap_w = text_size(font, caption.substr(0, close)).cx - before;
+        const int before = text_size(font, wide(caption.substr(0, gap->first))).cx;
+        int gap_w = text_size(font, wide(caption.substr(0, gap->close))).cx - before;
         if (gap_w < need.cx) owner->gap_pad = (need.cx - gap_w + blank - 1) / blank;
         gap_w += owner->gap_pad * blank;
         const int font_h = text_size(font, L"X").cy;
@@ -423,7 +408,6 @@ void Win32DialogWindow::sync(Binding& b) {
             set_text(w, masked(m.def->mask, wide(m.text)));
             break;
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList: {
             const int n = static_cast<int>(SendMessageW(w, CB_GETCOUNT, 0, 0));
             bool same = n == static_cast<int>(m.items.size());
@@ -567,7 +551,6 @@ void Win32DialogWindow::on_command(int id, int code, HWND from) {
             if (code == EN_CHANGE && from == b.hwnd) m.text = utf8(window_text(b.hwnd));
             break;
         case Kind::ComboEdit:
-        case Kind::ColorCombo:
         case Kind::ComboList:
             if (code == CBN_EDITCHANGE) {
                 m.text = utf8(window_text(b.hwnd));
@@ -765,14 +748,14 @@ void Win32DialogWindow::track_focus() {
     last_focus_ = now;
     Binding* b = binding_of(now);
     if (!b) return;
-    // Leaving a spin edit pulls a number beyond its limits back.
-    if (Control* old = dialog_.form().find(dialog_.form().focus); old && old != b->model && old->kind() == Kind::Spin) {
-        old->settle_spin();
+    Binding* old = binding(dialog_.form().focus);
+    dialog_.form().move_focus(b->model->name());
+    if (old && old != b) {
+        // Leaving a control may have settled what it holds (a spin edit).
         syncing_ = true;
-        if (Binding* ob = binding(old->name())) sync(*ob);
+        sync(*old);
         syncing_ = false;
     }
-    dialog_.form().focus = b->model->name();
 }
 
 // ---------------------------------------------------------------------------

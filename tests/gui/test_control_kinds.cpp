@@ -43,8 +43,8 @@ const DialogDesign& kinds() {
         .client_h = 300,
         .controls = {
             group_box("GroupBox1", "枠", {4, 4, 392, 292}),
-            label("LabelE", "ラベル", 10, 10),
-            name_label("LabelNAME", "NAME", 40, 10),
+            label("LabelE", "ラベル (      )", 10, 10),
+            name_label("LabelNAME", "NAME", "LabelE", 40, 10),
             edit("EditA", {10, 30, 100, 20}),
             edit("EditA2", {120, 30, 100, 20}),
             mask_edit("MaskTime", {230, 30, 60, 20}, "00:00", "  :  "),
