@@ -1,6 +1,8 @@
 // The Windows build's runs that may show a window, on the Win32 view.
 #include "app/win32_main.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 

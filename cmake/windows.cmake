@@ -68,3 +68,7 @@ target_link_libraries(corvane PRIVATE corvane_win32 corvane_switches pelinorn_ed
 if(CORVANE_TESTS)
   add_subdirectory(tests/win)
 endif()
+
+# Renders every dialog to PNG under Wine (scripts/shots --win).
+add_executable(corvane_winshots tools/winshots.cpp)
+target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)

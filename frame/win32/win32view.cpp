@@ -14,7 +14,7 @@ constexpr wchar_t kWindowClassPrefix[] = L"";  // the window class is the dialog
 
 // The window style every dialog has: always on top, a single fixed border,
 // a title bar with the close box only.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_TOPMOST;
 
 std::wstring window_text(HWND w) {
@@ -144,7 +144,7 @@ SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
     return size;
 }
 
-// Creation order is the order of the siblings: name labels and labels on
+// Creation order is the order of the siblings: name labels, then labels on
 // top, so that they lie over the captions they sit on; then the controls
 // of the tab order, in that order (the dialog navigation follows it); then
 // the other controls; group boxes and radio group frames at the bottom.
@@ -161,10 +161,9 @@ void Win32DialogWindow::build() {
     auto add = [&](size_t i) {
         if (std::find(sequence.begin(), sequence.end(), i) == sequence.end()) sequence.push_back(i);
     };
-    for (size_t i = 0; i < bindings_.size(); ++i) {
-        Kind k = bindings_[i].model->kind();
-        if (k == Kind::Label || k == Kind::NameLabel) add(i);
-    }
+    for (Kind top : {Kind::NameLabel, Kind::Label})
+        for (size_t i = 0; i < bindings_.size(); ++i)
+            if (bindings_[i].model->kind() == top) add(i);
     for (const std::string& name : order)
         for (size_t i = 0; i < bindings_.size(); ++i)
             if (bindings_[i].model->name() == name) {
