@@ -641,8 +641,10 @@ LRESULT CALLBACK Win32DialogWindow::spin_edit_proc(HWND hwnd, UINT msg, WPARAM w
 // place at the caret and moves past the literals after it; Backspace and
 // Delete blank a place; nothing else is taken.
 LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    const bool editing = msg == WM_CHAR || (msg == WM_KEYDOWN && wp == VK_DELETE) || msg == WM_PASTE ||
+                         msg == WM_CUT || msg == WM_CLEAR;
     auto* self = reinterpret_cast<Win32DialogWindow*>(data);
-    Binding* b = self->binding_of(hwnd);
+    Binding* b = editing ? self->binding_of(hwnd) : nullptr;
     if (!b) return DefSubclassProc(hwnd, msg, wp, lp);
     const std::string& mask = b->model->def->mask;
     auto place = [&](size_t i) { return i < mask.size() && mask[i] == '0'; };
