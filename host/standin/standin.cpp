@@ -7,6 +7,9 @@
 //   PELINOR_EOL       crlf | lf | cr (unset: lf)
 //   PELINOR_ENCODING  utf-8 | cp932, code page of the link's texts (unset: utf-8)
 //
+// Built for Windows, the link's texts are in the system's ANSI code page as
+// the editor's are, and PELINOR_ENCODING is not read.
+//
 // The selection is standard input (when it is not a terminal).  Standard
 // output receives the replacement for the selection exactly once: after
 // pelr_SetData it is start + selection + end (start + end when the selection
@@ -28,6 +31,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #define isatty _isatty
 #define fileno _fileno
 #else
@@ -170,6 +174,20 @@ void read_selection(Editor& e) {
     }
 }
 
+#ifdef _WIN32
+// A variable's value as UTF-8: the environment holds UTF-16, which the C
+// library's getenv would squeeze through the ANSI code page.
+bool utf8_env(const wchar_t* name, std::string& out) {
+    const wchar_t* w = _wgetenv(name);
+    if (!w) return false;
+    int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
+    out.assign(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, w, -1, out.data(), n, nullptr, nullptr);
+    out.resize(std::strlen(out.c_str()));
+    return true;
+}
+#endif
+
 void init() {
     if (g_editor) return;
     // Before the first warning, and before the program or its toolkit can
@@ -178,6 +196,11 @@ void init() {
     g_editor = new Editor;
     Editor& e = *g_editor;
 
+#ifdef _WIN32
+    const corvane::CodePage cp = corvane::CodePage::SystemAnsi;
+    std::string file;
+    if (utf8_env(L"PELINOR_FILE", file)) e.file_path = corvane::from_utf8(file, cp);
+#else
     const char* enc = std::getenv("PELINOR_ENCODING");
     corvane::CodePage cp = corvane::CodePage::Utf8;
     if (enc) {
@@ -185,6 +208,7 @@ void init() {
         else if (std::strcmp(enc, "utf-8") != 0) warn("PELINOR_ENCODING", enc);
     }
     if (const char* f = std::getenv("PELINOR_FILE")) e.file_path = corvane::from_utf8(f, cp);
+#endif
     if (const char* eol = std::getenv("PELINOR_EOL")) {
         if (std::strcmp(eol, "crlf") == 0) e.eol = "\r\n";
         else if (std::strcmp(eol, "cr") == 0) e.eol = "\r";
