@@ -21,8 +21,6 @@ namespace corvane {
 
 namespace {
 
-const char* const kAppTitle = "Pelinor - HTML";
-
 const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
 
 // Qt aborts when it finds no display; say what is missing instead.
@@ -52,10 +50,10 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     QMessageBox box(QMessageBox::Critical, "エラー", text, QMessageBox::Ok);
     box.adjustSize();
     if (x >= 0 || y >= 0) {
-        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QSize size = box.sizeHint();
-        int left = x >= 0 ? x : screen.x() + (screen.width() - size.width()) / 2;
-        int top = y >= 0 ? y : screen.y() + (screen.height() - size.height()) / 2;
+        int left = x >= 0 ? x : area.x() + (area.width() - size.width()) / 2;
+        int top = y >= 0 ? y : area.y() + (area.height() - size.height()) / 2;
         box.move(left, top);
     }
     box.exec();

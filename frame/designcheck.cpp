@@ -145,7 +145,7 @@ private:
                 exercise("with " + c.name + " on item " + std::to_string(i), [&](Form& f) {
                     Control& list = f[c.name];
                     list.selected = i;
-                    if (c.kind != Kind::RadioGroup) list.text = list.item(i);
+                    if (c.kind == Kind::ComboEdit) list.text = list.item(i);
                 });
         }
     }

@@ -30,7 +30,6 @@ void convert(Control& c, std::string (*conv)(std::string_view)) {
             break;
         default:
             convert_items(c, conv, c.def->case_first, c.def->case_last);
-            if (c.kind() == Kind::ComboList) c.text = c.item(c.selected);
             break;
     }
 }

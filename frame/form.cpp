@@ -54,7 +54,6 @@ Form::Form(const DialogDesign& design) : design_(&design) {
         } else {
             c.caption = d.caption;
         }
-        if (d.kind == Kind::ComboList) c.text = c.item(c.selected);
         controls_.push_back(std::move(c));
     }
     caption = design.caption;
@@ -76,6 +75,11 @@ Control& Form::operator[](std::string_view name) {
 
 const Control& Form::operator[](std::string_view name) const {
     return const_cast<Form&>(*this)[name];
+}
+
+const std::string& Form::text(std::string_view name) const {
+    const Control& c = (*this)[name];
+    return c.kind() == Kind::ComboList ? c.item(c.selected) : c.text;
 }
 
 const std::string& Form::twin_value(std::string_view list) const {
