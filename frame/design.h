@@ -135,8 +135,9 @@ public:
 // control list and spliced into it as one piece.
 using Group = Controls;
 
-// The blank gap of a caption such as "太さ (        )" or "大きさ（     ）":
-// the byte offset of its first blank and of the closing parenthesis.
+// The blank gap of a caption such as "太さ (        )", "大きさ（     ）" or
+// "矩形 (\"    \")": the byte offset of its first blank and of the closing
+// parenthesis (or, between quotes, of the closing quote).
 struct CaptionGap {
     size_t first = 0, close = 0;
 };

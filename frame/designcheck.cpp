@@ -57,6 +57,10 @@ public:
 
 private:
     void fault(const std::string& text) { faults_.push_back(d_.class_name + ": " + text); }
+    // A builder or handler error counts once, at the first choice that shows it.
+    void run_fault(const std::string& who, const std::string& what, const char* error) {
+        if (seen_errors_.insert(who + error).second) fault(who + " fails " + what + ": " + error);
+    }
 
     bool exists(const std::string& name) const { return d_.find(name) != nullptr; }
 
@@ -114,14 +118,14 @@ private:
             try {
                 h.handler(dialog.form(), dialog.env());
             } catch (const std::exception& e) {
-                fault("the click handler of " + h.control + " fails " + what + ": " + e.what());
+                run_fault("the click handler of " + h.control, what, e.what());
             }
         }
         if (!d_.build) return;
         try {
             dialog.build();
         } catch (const std::exception& e) {
-            fault("the builder fails " + what + ": " + e.what());
+            run_fault("the builder", what, e.what());
         }
     }
 
@@ -152,6 +156,7 @@ private:
 
     const DialogDesign& d_;
     std::vector<std::string> faults_;
+    std::set<std::string> seen_errors_;
 };
 
 }  // namespace

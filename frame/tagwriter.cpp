@@ -72,10 +72,19 @@ TagWriter& TagWriter::lines(int count, std::initializer_list<Line> each) {
     return *this;
 }
 
-TagWriter& TagWriter::end_tag() {
+bool TagWriter::omitted() const {
     const Control* omit = f_.find("CheckBoxOmit");
-    if (!word_.empty() && (!omit || !omit->checked)) texts_.end += "</" + word_ + ">";
+    return omit && omit->checked;
+}
+
+TagWriter& TagWriter::end_tag() {
+    if (!word_.empty() && !omitted()) texts_.end += "</" + word_ + ">";
     return *this;
+}
+
+TagWriter& TagWriter::block() {
+    if (omitted()) return *this;
+    return line().end_tag().end_line();
 }
 
 TagWriter& TagWriter::end_put(std::string_view text) {

@@ -62,6 +62,13 @@ public:
     // Literal text or the host line break appended to the end text.
     TagWriter& end_put(std::string_view text);
     TagWriter& end_line();
+    // A block element: unless the omit box is checked, the host line break
+    // after the start text, and "</" element ">" with a host line break as
+    // the end text.  With the end tag omitted neither gets a line break.
+    TagWriter& block();
+
+    // The dialog's omit box is checked.
+    bool omitted() const;
     // "</" element word ">" appended to the end text, whatever the omit box.
     TagWriter& end_closing(int element);
 
