@@ -133,6 +133,10 @@ public:
         if (now != items) {
             c->clear();
             c->addItems(items);
+            // Filling makes the first item current; an editable box keeps
+            // the item last picked (none at first), so that Down from an
+            // empty box picks the first item.
+            if (c->isEditable()) c->setCurrentIndex(m.selected);
         }
         if (c->isEditable()) {
             if (c->currentText() != q(m.text)) c->setEditText(q(m.text));

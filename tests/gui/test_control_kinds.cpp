@@ -171,3 +171,15 @@ TEST(ControlKinds, TypedComboTextIsNotCompleted) {
     v.type("gr");
     EXPECT_EQ(v.dialog.form().text("ComboColor"), "gr");
 }
+
+TEST(ControlKinds, DownInAnEmptyEditableComboPicksTheFirstItem) {
+    for (CaseSettings cs : {CaseSettings{0, 0, 1}, CaseSettings{0, 0, 0}}) {
+        ShownDialog v(kinds(), cs);  // upper-case values refill the colour list
+        for (auto [name, first] : {std::pair{"ComboTarget", "_blank"}, {"ComboColor", cs.lower(Role::Value) ? "black" : "BLACK"}}) {
+            auto* combo = v.get<QComboBox>(name);
+            v.key(combo, Qt::Key_Down);
+            EXPECT_EQ(combo->currentText(), QString(first)) << name;
+            EXPECT_EQ(v.dialog.form().text(name), first) << name;
+        }
+    }
+}
