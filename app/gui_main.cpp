@@ -22,8 +22,6 @@ namespace corvane {
 
 namespace {
 
-const char* const kAppTitle = "Pelinor - HTML";
-
 const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
 
 // Qt aborts when it finds no display; say what is missing instead.
@@ -53,10 +51,10 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     QMessageBox box(QMessageBox::Critical, "エラー", text, QMessageBox::Ok);
     box.adjustSize();
     if (x >= 0 || y >= 0) {
-        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QSize size = box.sizeHint();
-        int left = x >= 0 ? x : screen.x() + (screen.width() - size.width()) / 2;
-        int top = y >= 0 ? y : screen.y() + (screen.height() - size.height()) / 2;
+        int left = x >= 0 ? x : area.x() + (area.width() - size.width()) / 2;
+        int top = y >= 0 ? y : area.y() + (area.height() - size.height()) / 2;
         box.move(left, top);
     }
     box.exec();
@@ -69,8 +67,11 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPl
     Dialog dialog(design, host, platform);
     dialog.create();
     if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
-    DialogWindow window(dialog);
+    DialogWindow window(dialog, current_case());
     platform.set_parent(&window);
+    // The dialog is the run's only window; once it has closed (a hidden
+    // one does not count as the last window closing) the run ends.
+    QObject::connect(&window, &DialogWindow::closed, qApp, &QCoreApplication::quit);
     window.show();
     QApplication::exec();
     return 0;

@@ -27,8 +27,6 @@ const SwitchRow* find_switch(std::string_view arg) {
     return nullptr;
 }
 
-}  // namespace corvane
-
-namespace corvane {
 std::span<const SwitchRow> all_switches() { return kSwitches; }
+
 }  // namespace corvane

@@ -3,6 +3,7 @@
 // count for a link.
 #include "dialogs/dialogs.h"
 #include "frame/dialog.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
@@ -10,17 +11,18 @@ namespace {
 
 constexpr int kHref = 0;
 
+// The kind's item names the attribute.  A link's value is the link field,
+// then "#" and the anchor when there is one; a named anchor's value is the
+// anchor alone.
 TagTexts build(const Form& f, BuildContext& ctx) {
     const int kind = f.selected("RadioGroupKind");
     const std::string& anchor = f.text("EditAnchor");
-    TagTexts t;
-    t.start = "<" + ctx.E(W_A) + " " + f.item("RadioGroupKind", kind) + "=\"";
-    if (kind == kHref) t.start += f.text("EditLink") + (anchor.empty() ? "" : "#");
-    t.start += anchor + "\"";
-    if (kind == kHref) t.start += f.text_clause("ComboBoxTARGET", "LabelTARGET");
-    t.start += ">";
-    if (!f.checked("CheckBoxOmit")) t.end = "</" + ctx.E(W_A) + ">";
-    return t;
+    std::string value = anchor;
+    if (kind == kHref) value = f.text("EditLink") + (anchor.empty() ? "" : "#") + anchor;
+    TagWriter t(f, ctx, W_A);
+    t.put(attr(f.item("RadioGroupKind", kind), value));
+    if (kind == kHref) t.text("ComboBoxTARGET", "LabelTARGET");
+    return t.close().end_tag().done();
 }
 
 // The link field and the target are used by links only; their texts stay
@@ -36,6 +38,8 @@ void RadioGroupKindClick(Form& f, DialogEnv&) {
 const DialogDesign& TFormA() {
     static const DialogDesign d{
         .class_name = "TFormA",
+        .caption = "Pelinor - HTML : リンク＆アンカー ",
+        .appended = {.elements = {W_A}},
         .client_w = 457,
         .client_h = 158,
         .controls = {
@@ -48,14 +52,13 @@ const DialogDesign& TFormA() {
             label("Label3", "ｱﾝｶｰ", 16, 96),
             edit("EditAnchor", {64, 92, 145, 21}),
             label("Label2", "ﾀｰｹﾞｯﾄ (           )", 232, 96),
-            name_label("LabelTARGET", "TARGET", 270, 96),
+            name_label("LabelTARGET", "TARGET", "Label2", 270, 96),
             target_combo("ComboBoxTARGET", {336, 92, 105, 21}),
             check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {200, 24, 0, 0}),
             ok_button(288, 124),
             cancel_button(368, 124),
         },
         .tab_order = {"EditLink", "ButtonLink", "EditAnchor", "ComboBoxTARGET", "CheckBoxOmit", "RadioGroupKind"},
-        .has_open_dialog = true,
         .build = build,
         .handlers = {{"RadioGroupKind", RadioGroupKindClick}},
     };

@@ -1,18 +1,19 @@
 // TFormBASE: the document's base URL and default target.  HREF is written
 // even when empty; there is no end text.
 #include "dialogs/dialogs.h"
-#include "frame/form.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_BASE) + attr(f.label("LabelHREF"), f.text("EditHREF"));
-    t.start += f.text_clause("ComboBoxTARGET", "LabelTARGET");
-    t.start += ">" + ctx.crlf();
-    return t;
+    return TagWriter(f, ctx, W_BASE)
+        .always("EditHREF", "LabelHREF")
+        .text("ComboBoxTARGET", "LabelTARGET")
+        .close()
+        .line()
+        .done();
 }
 
 }  // namespace
@@ -20,14 +21,16 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 const DialogDesign& TFormBASE() {
     static const DialogDesign d{
         .class_name = "TFormBASE",
+        .caption = "Pelinor - HTML : 基準URL ",
+        .appended = {.elements = {W_BASE}},
         .client_w = 417,
         .client_h = 119,
         .controls = {
             label("Label2", "基準URL (        )", 16, 20),
-            name_label("LabelHREF", "HREF", 66, 20),
+            name_label("LabelHREF", "HREF", "Label2", 66, 20),
             edit("EditHREF", {128, 16, 273, 21}),
             label("Label9", "ﾀｰｹﾞｯﾄ (           )", 16, 52),
-            name_label("LabelTARGET", "TARGET", 54, 52),
+            name_label("LabelTARGET", "TARGET", "Label9", 54, 52),
             target_combo("ComboBoxTARGET", {128, 48, 121, 21}),
             ok_button(248, 84),
             cancel_button(328, 84),

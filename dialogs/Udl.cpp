@@ -2,17 +2,18 @@
 // asked for before the selection.  Unlike the UL and OL dialogs it writes no
 // end tag; the user closes the list where it ends.
 #include "dialogs/dialogs.h"
-#include "dialogs/listparts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_DL) + ">" + ctx.crlf();
-    t.start += lists::item_lines(f, ctx, f.spin("CSpinEditDTDD"), {{" ", "LabelDT"}, {"  ", "LabelDD"}});
-    return t;
+    return TagWriter(f, ctx, W_DL)
+        .close()
+        .line()
+        .lines(f.spin("CSpinEditDTDD"), {{" ", "LabelDT"}, {"  ", "LabelDD"}})
+        .done();
 }
 
 }  // namespace
@@ -20,6 +21,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 const DialogDesign& TFormDL() {
     static const DialogDesign d{
         .class_name = "TFormDL",
+        .caption = "Pelinor - HTML : 定義ﾘｽﾄ ",
+        .appended = {.elements = {W_DL}},
         .client_w = 227,
         .client_h = 95,
         .controls = {

@@ -1,20 +1,19 @@
 // TFormFONT: a FONT element with an absolute or relative size and a colour.
 #include "dialogs/dialogs.h"
-#include "frame/form.h"
+#include "dialogs/parts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
+// SIZE is the relative sign, then the size's number; item 0 writes none.
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_FONT);
+    TagWriter t(f, ctx, W_FONT);
     if (int size = f.selected("RadioGroupSIZE"); size > 0)
-        t.start += attr(f.label("StaticTextSIZE"), f.twin_value("ComboBoxSIZE", "ComboBoxSIZEx") + std::to_string(size));
-    t.start += f.text_clause("ComboBoxCOLOR", "LabelCOLOR");
-    t.start += ">";
-    if (!f.checked("CheckBoxOmit")) t.end = "</" + ctx.E(W_FONT) + ">";
-    return t;
+        t.value("StaticTextSIZE", f.twin_value("ComboBoxSIZE") + std::to_string(size));
+    t.text("ComboBoxCOLOR", "LabelCOLOR");
+    return t.close().end_tag().done();
 }
 
 }  // namespace
@@ -22,6 +21,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 const DialogDesign& TFormFONT() {
     static const DialogDesign d{
         .class_name = "TFormFONT",
+        .caption = "Pelinor - HTML : フォント ",
+        .appended = {.elements = {W_FONT}},
         .client_w = 304,
         .client_h = 184,
         .controls = {
@@ -29,14 +30,11 @@ const DialogDesign& TFormFONT() {
                         {"未指定", "小 (\"1\")", "∧ (\"2\")", "∧ (\"3\")", "∧ (\"4\")", "∧ (\"5\")", "∧ (\"6\")",
                          "大 (\"7\")"},
                         {16, 16, 105, 153}),
-            name_label("StaticTextSIZE", "SIZE", 74, 16),
+            name_label("StaticTextSIZE", "SIZE", "RadioGroupSIZE", 74, 16),
             label("Label2", "相対サイズ", 136, 16),
-            combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0),
-            hidden_list("ComboBoxSIZEx", {"", "+", "-"}),
-            label("Label1", "色 (          )", 136, 64),
-            name_label("LabelCOLOR", "COLOR", 161, 64),
-            color_combo("ComboBoxCOLOR", {136, 80, 97, 20}),
-            color_button("ButtonCOLOR", {240, 80, 49, 20}, "ComboBoxCOLOR"),
+            combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0)
+                .twin({"", "+", "-"}),
+            parts::color_box({"COLOR", "Label1", "色 (          )", 136, 64, {136, 80, 97, 20}, {240, 80, 49, 20}}),
             check_box("CheckBoxOmit", "終了タグ省略", {168, 120, 0, 0}),
             ok_button(136, 144),
             cancel_button(216, 144),

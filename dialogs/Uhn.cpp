@@ -1,20 +1,20 @@
 // TFormHn: a heading H1 to H6 with optional alignment; the heading text
 // typed in the dialog goes into the start text.
 #include "dialogs/dialogs.h"
-#include "frame/form.h"
+#include "dialogs/parts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
+// The heading's level is its size item plus one; the typed heading text
+// follows the start tag.
 TagTexts build(const Form& f, BuildContext& ctx) {
     const std::string n = std::to_string(f.selected("RadioGroupSize") + 1);
-    TagTexts t;
-    t.start = "<" + ctx.E(W_H) + n;
-    t.start += f.choice_clause("RadioGroupALIGN", "RadioGroupALIGNx", "StaticTextALIGN");
-    t.start += ">" + f.text("EditTitle");
-    t.end = "</" + ctx.E(W_H) + n + ">" + ctx.crlf();
-    return t;
+    TagWriter t(f, ctx, W_H);
+    t.put(n).choice("RadioGroupALIGN", "StaticTextALIGN").close().put(f.text("EditTitle"));
+    return t.end_put("</" + t.element() + n + ">").end_line().done();
 }
 
 }  // namespace
@@ -22,6 +22,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 const DialogDesign& TFormHn() {
     static const DialogDesign d{
         .class_name = "TFormHn",
+        .caption = "Pelinor - HTML : 見出し ",
+        .appended = {.elements = {W_H}, .heading = true},
         .client_w = 297,
         .client_h = 198,
         .controls = {
@@ -30,11 +32,7 @@ const DialogDesign& TFormHn() {
             radio_group("RadioGroupSize", "大きさ （n）",
                         {"大 (\"1\")", "∨ (\"2\")", "∨ (\"3\")", "∨ (\"4\")", "∨ (\"5\")", "小 (\"6\")"},
                         {16, 48, 97, 129}),
-            radio_group("RadioGroupALIGN", "配置 (      )",
-                        {"未指定", "左側 (\"left\")", "中央 (\"center\")", "右側 (\"right\")"}, {136, 48, 137, 89})
-                .upper_with_value(),
-            name_label("StaticTextALIGN", "ALIGN", 182, 48),
-            hidden_list("RadioGroupALIGNx", {"", "left", "center", "right"}).upper_with_value(),
+            parts::align_group("配置 (      )", {136, 48, 137, 89}),
             ok_button(128, 160),
             cancel_button(208, 160),
         },

@@ -1,18 +1,19 @@
 // TFormLI: one list item with an optional type and item number.  The item
 // needs no end tag.
 #include "dialogs/dialogs.h"
-#include "dialogs/listparts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_LI) + lists::type_clause(f);
-    t.start += f.count_clause("CSpinEditVALUE", "LabelVALUE");
-    t.start += ">" + ctx.crlf();
-    return t;
+    return TagWriter(f, ctx, W_LI)
+        .choice("RadioGroupTYPE", "StaticTextTYPE")
+        .count("CSpinEditVALUE", "LabelVALUE")
+        .close()
+        .line()
+        .done();
 }
 
 }  // namespace
@@ -22,6 +23,8 @@ const DialogDesign& TFormLI() {
     // the numbering types differ by letter case alone and never change.
     static const DialogDesign d{
         .class_name = "TFormLI",
+        .caption = "Pelinor - HTML : ﾘｽﾄの項目 ",
+        .appended = {.elements = {W_LI}},
         .client_w = 313,
         .client_h = 184,
         .controls = {
@@ -31,13 +34,12 @@ const DialogDesign& TFormLI() {
                          "ｱﾙﾌｧﾍﾞｯﾄ(小) (\"a\")"},
                         {16, 8, 281, 105}, 0, 2)
                 .pitch_fixed()
-                .upper_with_value(1, 3),
-            name_label("StaticTextTYPE", "TYPE", 56, 8),
-            hidden_list("RadioGroupTYPEx", {"", "disc", "circle", "square", "1", "I", "i", "A", "a"})
-                .upper_with_value(1, 3),
+                .upper_with_value(1, 3)
+                .twin({"", "disc", "circle", "square", "1", "I", "i", "A", "a"}),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
             label("Label2", "項番指定", 16, 128),
             label("Label1", "(          )", 72, 128),
-            name_label("LabelVALUE", "VALUE", 80, 128),
+            name_label("LabelVALUE", "VALUE", "Label1", 80, 128),
             spin("CSpinEditVALUE", {152, 124, 49, 21}, 0, 26),
             ok_button(152, 152),
             cancel_button(232, 152),

@@ -2,20 +2,22 @@
 // and as many empty LI lines as asked for between the start tag and the
 // selection.
 #include "dialogs/dialogs.h"
-#include "dialogs/listparts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_OL) + lists::type_clause(f);
-    t.start += f.count_clause("CSpinEditSTART", "LabelSTART");
-    t.start += ">" + ctx.crlf();
-    t.start += lists::item_lines(f, ctx, f.spin("CSpinEditLI"), {{" ", "LabelLI"}});
-    t.end = "</" + ctx.E(W_OL) + ">" + ctx.crlf();
-    return t;
+    return TagWriter(f, ctx, W_OL)
+        .choice("RadioGroupTYPE", "StaticTextTYPE")
+        .count("CSpinEditSTART", "LabelSTART")
+        .close()
+        .line()
+        .lines(f.spin("CSpinEditLI"), {{" ", "LabelLI"}})
+        .end_tag()
+        .end_line()
+        .done();
 }
 
 }  // namespace
@@ -25,6 +27,8 @@ const DialogDesign& TFormOL() {
     // case never touches them.
     static const DialogDesign d{
         .class_name = "TFormOL",
+        .caption = "Pelinor - HTML : 項番付きﾘｽﾄ ",
+        .appended = {.elements = {W_OL}},
         .client_w = 353,
         .client_h = 151,
         .controls = {
@@ -32,11 +36,11 @@ const DialogDesign& TFormOL() {
                         {"標準         (数字)", "数字         (\"1\")", "ﾛｰﾏ数字(大)  (\"I\")",
                          "ﾛｰﾏ数字(小)  (\"i\")", "ｱﾙﾌｧﾍﾞｯﾄ(大) (\"A\")", "ｱﾙﾌｧﾍﾞｯﾄ(小) (\"a\")"},
                         {16, 8, 161, 133})
-                .pitch_fixed(),
-            name_label("StaticTextTYPE", "TYPE", 56, 8),
-            hidden_list("RadioGroupTYPEx", {"", "1", "I", "i", "A", "a"}),
+                .pitch_fixed()
+                .twin({"", "1", "I", "i", "A", "a"}),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
             label("Label2", "開始番号 (         )", 200, 16),
-            name_label("LabelSTART", "START", 256, 16),
+            name_label("LabelSTART", "START", "Label2", 256, 16),
             spin("CSpinEditSTART", {200, 32, 49, 21}, 0, 26),
             label("Label1", "項目追加数", 200, 64),
             spin("CSpinEditLI", {200, 80, 49, 21}, 0, 99),

@@ -1,18 +1,21 @@
 // TFormUL: an unordered list with an optional bullet type, and as many empty
 // LI lines as asked for between the start tag and the selection.
 #include "dialogs/dialogs.h"
-#include "dialogs/listparts.h"
+#include "frame/tagwriter.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagTexts t;
-    t.start = "<" + ctx.E(W_UL) + lists::type_clause(f) + ">" + ctx.crlf();
-    t.start += lists::item_lines(f, ctx, f.spin("CSpinEditLI"), {{" ", "LabelLI"}});
-    t.end = "</" + ctx.E(W_UL) + ">" + ctx.crlf();
-    return t;
+    return TagWriter(f, ctx, W_UL)
+        .choice("RadioGroupTYPE", "StaticTextTYPE")
+        .close()
+        .line()
+        .lines(f.spin("CSpinEditLI"), {{" ", "LabelLI"}})
+        .end_tag()
+        .end_line()
+        .done();
 }
 
 }  // namespace
@@ -20,15 +23,17 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 const DialogDesign& TFormUL() {
     static const DialogDesign d{
         .class_name = "TFormUL",
+        .caption = "Pelinor - HTML : 箇条書きﾘｽﾄ ",
+        .appended = {.elements = {W_UL}},
         .client_w = 327,
         .client_h = 110,
         .controls = {
             radio_group("RadioGroupTYPE", "種別 (     )",
                         {"標準", "点   (\"disc\")", "円   (\"circle\")", "四角 (\"square\")"}, {16, 8, 145, 89})
                 .pitch_fixed()
-                .upper_with_value(),
-            name_label("StaticTextTYPE", "TYPE", 56, 8),
-            hidden_list("RadioGroupTYPEx", {"", "disc", "circle", "square"}).upper_with_value(),
+                .upper_with_value()
+                .twin({"", "disc", "circle", "square"}),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
             label("Label1", "項目追加数", 184, 16),
             spin("CSpinEditLI", {184, 32, 49, 21}, 0, 99),
             element_label("LabelLI", "<LI>", 240, 36),

@@ -19,8 +19,9 @@ ControlDef label(std::string name, std::string caption, int x, int y) {
     return make(Kind::Label, std::move(name), std::move(caption), {x, y, 0, 0});
 }
 
-ControlDef name_label(std::string name, std::string caption, int x, int y) {
+ControlDef name_label(std::string name, std::string caption, std::string over, int x, int y) {
     ControlDef d = make(Kind::NameLabel, std::move(name), std::move(caption), {x, y, 0, 0});
+    d.owner = std::move(over);
     d.fixed_pitch = true;
     d.case_rule = CaseRule::LowerWithAttribute;
     return d;
@@ -54,10 +55,7 @@ ControlDef combo_list(std::string name, Rect r, std::vector<std::string> items, 
 }
 
 ControlDef color_combo(std::string name, Rect r) {
-    ControlDef d = make(Kind::ColorCombo, std::move(name), {}, r);
-    d.items = color_names();
-    d.case_rule = CaseRule::UpperWithValue;
-    return d;
+    return combo_edit(std::move(name), r, color_names()).upper_with_value();
 }
 
 ControlDef target_combo(std::string name, Rect r) {
@@ -142,10 +140,55 @@ const std::vector<std::string>& target_names() {
     return names;
 }
 
-const ControlDef* DialogDesign::find(const std::string& name) const {
+const ControlDef* DialogDesign::find(std::string_view name) const {
     for (const ControlDef& c : controls)
         if (c.name == name) return &c;
     return nullptr;
+}
+
+bool DialogDesign::has_open_dialog() const {
+    for (const ControlDef& c : controls)
+        if (c.kind == Kind::Button && (c.role == ButtonRole::BrowseUrl || c.role == ButtonRole::BrowsePath ||
+                                       c.role == ButtonRole::BrowsePathStay))
+            return true;
+    return false;
+}
+
+Controls::Piece::Piece(ControlDef d) {
+    if (d.has_twin) {
+        ControlDef twin = hidden_list(d.name + "x", d.twin_values);
+        twin.case_rule = d.case_rule;
+        twin.case_first = d.case_first;
+        twin.case_last = d.case_last;
+        defs.push_back(std::move(d));
+        defs.push_back(std::move(twin));
+    } else {
+        defs.push_back(std::move(d));
+    }
+}
+
+Controls::Piece::Piece(std::vector<ControlDef> g) : defs(std::move(g)) {}
+
+Controls::Controls(std::initializer_list<Piece> pieces) {
+    for (const Piece& p : pieces) insert(end(), p.defs.begin(), p.defs.end());
+}
+
+std::optional<CaptionGap> caption_gap(std::string_view c) {
+    // "(" or the full-width "（" (EF BC 88), blanks, ")" or "）" (EF BC 89).
+    auto open_len = [&](size_t i) -> size_t {
+        if (c[i] == '(') return 1;
+        if (c.compare(i, 3, "\xEF\xBC\x88") == 0) return 3;
+        return 0;
+    };
+    for (size_t i = 0; i < c.size(); ++i) {
+        size_t n = open_len(i);
+        if (!n) continue;
+        size_t j = i + n;
+        while (j < c.size() && c[j] == ' ') ++j;
+        if (j == i + n || j >= c.size()) continue;
+        if (c[j] == ')' || c.compare(j, 3, "\xEF\xBC\x89") == 0) return CaptionGap{i + n, j};
+    }
+    return std::nullopt;
 }
 
 }  // namespace corvane

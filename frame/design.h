@@ -2,7 +2,10 @@
 // start with, and how the show step and the buttons treat them.  Each dialog
 // unit holds one DialogDesign; the form model and the Qt view are built from it.
 #pragma once
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -18,7 +21,6 @@ enum class Kind {
     MaskEdit,     // masked edit ("00:00")
     ComboEdit,    // editable combo box
     ComboList,    // drop-down list without typing
-    ColorCombo,   // editable combo box holding the 22 colour names
     CheckBox,
     RadioGroup,   // captioned group of radio buttons in one or more columns
     GroupBox,
@@ -74,6 +76,9 @@ struct ControlDef {
     int case_first = 0, case_last = -1;  // item range the case rule touches (-1: to the end)
     ButtonRole role = ButtonRole::None;
     std::string target;              // colour/browse button: the control it fills
+    std::string owner;               // name label: the control whose caption holds its gap
+    bool has_twin = false;           // a hidden twin list <name>x follows this list
+    std::vector<std::string> twin_values;
     FileFilters filters = FileFilters::None;
     ChosenFileHook on_chosen = nullptr;
 
@@ -89,12 +94,46 @@ struct ControlDef {
     ControlDef& disabled() { enabled = false; return *this; }
     ControlDef& pitch_fixed() { fixed_pitch = true; return *this; }
     ControlDef& chosen_hook(ChosenFileHook hook) { on_chosen = hook; return *this; }
+    // Declares the hidden twin list `<name>x` holding, index for index, the
+    // values behind this list's items.  The twin follows the list's case
+    // rule, so a value list and its values always change case together.
+    ControlDef& twin(std::vector<std::string> values) {
+        has_twin = true;
+        twin_values = std::move(values);
+        return *this;
+    }
 };
+
+// The controls of a design: single controls and shared groups of controls,
+// spliced in the order written.  A list declared with a twin brings its
+// hidden twin right after it.
+class Controls : public std::vector<ControlDef> {
+public:
+    // One control, or a group of them.
+    struct Piece {
+        std::vector<ControlDef> defs;
+        Piece(ControlDef d);                // NOLINT: converts on purpose
+        Piece(std::vector<ControlDef> g);   // NOLINT
+    };
+    Controls() = default;
+    Controls(std::initializer_list<Piece> pieces);
+};
+// A group of controls that several designs share; written like a design's
+// control list and spliced into it as one piece.
+using Group = Controls;
+
+// The blank gap of a caption such as "太さ (        )" or "大きさ（     ）":
+// the byte offset of its first blank and of the closing parenthesis.
+struct CaptionGap {
+    size_t first = 0, close = 0;
+};
+std::optional<CaptionGap> caption_gap(std::string_view caption);
 
 // --- Constructors for the design tables -----------------------------------
 ControlDef label(std::string name, std::string caption, int x, int y);
-// Attribute-name label: lowered with the attribute case.
-ControlDef name_label(std::string name, std::string caption, int x, int y);
+// Attribute-name label over the caption gap of control `over`: lowered with
+// the attribute case.
+ControlDef name_label(std::string name, std::string caption, std::string over, int x, int y);
 // A label naming an element ("<LI>"): lowered with the element case.
 ControlDef element_label(std::string name, std::string caption, int x, int y);
 ControlDef edit(std::string name, Rect r, std::string text = {});
@@ -147,21 +186,32 @@ struct ClickHandler {
     Handler handler;
 };
 
+// What the show step appends to a tag dialog's designed caption: "<WORD>"
+// per element, joined by one blank; the heading dialog's "<Hn>"; the INPUT
+// dialogs' <INPUT TYPE="type">.
+struct CaptionTail {
+    std::vector<int> elements;  // vocabulary words, in the element case
+    bool heading = false;       // each element word followed by "n>"
+    int input_type = -1;        // the type word of an INPUT dialog
+};
+
 struct DialogDesign {
     std::string class_name;     // "TFormFONT"
     std::string caption;        // designed caption (the show step appends to it)
+    CaptionTail appended;
     int client_w = 0, client_h = 0;
-    std::vector<ControlDef> controls;
-    std::vector<std::string> tab_order;
-    std::string initial_focus;  // empty: the first of the tab order
-    bool has_open_dialog = false;  // its initial folder is the edited file's folder
+    Controls controls;
+    std::vector<std::string> tab_order;  // the first one gets the focus
     bool show_step = true;      // the settings dialog keeps its caption as designed
     Builder build = nullptr;
     std::vector<ClickHandler> handlers;
     Handler on_create = nullptr;  // extra creation work after placement
     OkHandler on_ok = nullptr;    // replaces the tag OK when set
 
-    const ControlDef* find(const std::string& name) const;
+    const ControlDef* find(std::string_view name) const;
+    // A dialog with a browse button has an open dialog, whose initial folder
+    // is the edited file's folder.
+    bool has_open_dialog() const;
 };
 
 }  // namespace corvane

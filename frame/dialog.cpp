@@ -11,69 +11,6 @@ namespace corvane {
 
 namespace {
 
-// The caption table: designed caption, then the elements named after it.
-// "<" + word + ">" per element, joined by one blank; the heading dialog
-// writes the word H then "n>"; the INPUT dialogs write
-// <INPUT TYPE="type">.
-struct CaptionRow {
-    const char* class_name;
-    const char* designed;
-    std::vector<int> elements;
-    int input_type = -1;
-    bool heading = false;
-};
-
-const std::vector<CaptionRow>& caption_table() {
-    static const std::vector<CaptionRow> rows = {
-        {"TFormFONT", "Pelinor - HTML : フォント ", {W_FONT}},
-        {"TFormHn", "Pelinor - HTML : 見出し ", {W_H}, -1, true},
-        {"TFormAREA", "Pelinor - HTML : ｲﾒｰｼﾞﾏｯﾌﾟ追加 ", {W_AREA}},
-        {"TFormBASE", "Pelinor - HTML : 基準URL ", {W_BASE}},
-        {"TFormBGSOUND", "Pelinor - HTML : BGM ", {W_BGSOUND}},
-        {"TFormBODY", "Pelinor - HTML : 本体部 ", {W_BODY}},
-        {"TFormCAPTION", "Pelinor - HTML : ﾃｰﾌﾞﾙ表題 ", {W_CAPTION}},
-        {"TFormDL", "Pelinor - HTML : 定義ﾘｽﾄ ", {W_DL}},
-        {"TFormFORM", "Pelinor - HTML : ﾌｫｰﾑ ", {W_FORM}},
-        {"TFormFRAME", "Pelinor - HTML : ﾌﾚｰﾑ ", {W_FRAME}},
-        {"TFormFRAMES", "Pelinor - HTML : ﾌﾚｰﾑひな形作成", {W_FRAMESET, W_FRAME}},
-        {"TFormFRAMESET", "Pelinor - HTML : ﾌﾚｰﾑｾｯﾄ ", {W_FRAMESET}},
-        {"TFormA", "Pelinor - HTML : リンク＆アンカー ", {W_A}},
-        {"TFormINPUTtext", "Pelinor - HTML : 入力（ﾃｷｽﾄ） ", {}, W_TEXT},
-        {"TFormHTML", "Pelinor - HTML : ひな形HTML作成 ", {W_HTML}},
-        {"TFormIMG", "Pelinor - HTML : 画像 ", {W_IMG}},
-        {"TFormINPUTbutton", "Pelinor - HTML : 入力（ﾎﾞﾀﾝ） ", {}, W_BUTTON},
-        {"TFormINPUTcheckbox", "Pelinor - HTML : 入力（ﾁｪｯｸﾎﾞｯｸｽ） ", {}, W_CHECKBOX},
-        {"TFormINPUTfile", "Pelinor - HTML : 入力（ﾌｧｲﾙ転送） ", {}, W_FILE},
-        {"TFormINPUThidden", "Pelinor - HTML : 入力（隠しﾌｨｰﾙﾄﾞ） ", {}, W_HIDDEN},
-        {"TFormINPUTimage", "Pelinor - HTML : 入力（ｲﾒｰｼﾞ） ", {}, W_IMAGE},
-        {"TFormINPUTpassword", "Pelinor - HTML : 入力（ﾊﾟｽﾜｰﾄﾞ） ", {}, W_PASSWORD},
-        {"TFormINPUTradio", "Pelinor - HTML : 入力（ﾗｼﾞｵﾎﾞﾀﾝ） ", {}, W_RADIO},
-        {"TFormINPUTreset", "Pelinor - HTML : 入力（ﾘｾｯﾄ） ", {}, W_RESET},
-        {"TFormINPUTsubmit", "Pelinor - HTML : 入力（ｻﾌﾞﾐｯﾄ） ", {}, W_SUBMIT},
-        {"TFormHR", "Pelinor - HTML : 罫線 ", {W_HR}},
-        {"TFormUL", "Pelinor - HTML : 箇条書きﾘｽﾄ ", {W_UL}},
-        {"TFormLiveAudio", "Pelinor - HTML : LiveAudio ", {W_EMBED}},
-        {"TFormMAP", "Pelinor - HTML : ﾏｯﾌﾟ ", {W_MAP}},
-        {"TFormMAPS", "Pelinor - HTML : ｸﾘｯｶﾌﾞﾙﾏｯﾌﾟひな型作成 ", {W_IMG, W_MAP, W_AREA}},
-        {"TFormMIDPLUG", "Pelinor - HTML : MIDPLUG ", {W_EMBED}},
-        {"TFormOL", "Pelinor - HTML : 項番付きﾘｽﾄ ", {W_OL}},
-        {"TFormOPTION", "Pelinor - HTML : 選択項目 ", {W_OPTION}},
-        {"TFormSELECT", "Pelinor - HTML : 選択 ", {W_SELECT}},
-        {"TFormTABLE", "Pelinor - HTML : ﾃｰﾌﾞﾙ ", {W_TABLE}},
-        {"TFormTDTH", "Pelinor - HTML : ﾃｰﾌﾞﾙｾﾙ ", {W_TD, W_TH}},
-        {"TFormTEXTAREA", "Pelinor - HTML : 複数行入力 ", {W_TEXTAREA}},
-        {"TFormTR", "Pelinor - HTML : ﾃｰﾌﾞﾙ行 ", {W_TR}},
-        {"TFormLI", "Pelinor - HTML : ﾘｽﾄの項目 ", {W_LI}},
-    };
-    return rows;
-}
-
-const CaptionRow* caption_row(const std::string& class_name) {
-    for (const CaptionRow& row : caption_table())
-        if (class_name == row.class_name) return &row;
-    return nullptr;
-}
-
 void convert_items(Control& c, std::string (*conv)(std::string_view), int first, int last) {
     int n = static_cast<int>(c.items.size());
     int end = last < 0 ? n - 1 : std::min(last, n - 1);
@@ -93,25 +30,23 @@ void convert(Control& c, std::string (*conv)(std::string_view)) {
             break;
         default:
             convert_items(c, conv, c.def->case_first, c.def->case_last);
-            if (c.kind() == Kind::ComboList) c.text = c.item(c.selected);
             break;
     }
 }
 
 }  // namespace
 
-std::string dialog_caption(const std::string& class_name, const CaseSettings& cs) {
-    const CaptionRow* row = caption_row(class_name);
-    if (!row) return {};
-    std::string s = row->designed;
-    if (row->input_type >= 0) {
+std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs) {
+    const CaptionTail& tail = design.appended;
+    std::string s = design.caption;
+    if (tail.input_type >= 0) {
         s += "<" + word(W_INPUT, Role::Element, cs) + " " + word(W_TYPE, Role::Attribute, cs) + "=\"" +
-             word(row->input_type, Role::Value, cs) + "\">";
+             word(tail.input_type, Role::Value, cs) + "\">";
         return s;
     }
-    for (size_t i = 0; i < row->elements.size(); ++i) {
+    for (size_t i = 0; i < tail.elements.size(); ++i) {
         if (i) s += ' ';
-        s += "<" + word(row->elements[i], Role::Element, cs) + (row->heading ? "n>" : ">");
+        s += "<" + word(tail.elements[i], Role::Element, cs) + (tail.heading ? "n>" : ">");
     }
     return s;
 }
@@ -159,12 +94,10 @@ std::string color_text(Rgb c) {
 }
 
 Dialog::Dialog(const DialogDesign& design, HostLink& host, Platform& platform)
-    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}, program_dir()} {
-    if (const CaptionRow* row = caption_row(design.class_name)) form_.caption = row->designed;
-}
+    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}, program_dir()} {}
 
 void Dialog::create() {
-    if (design().has_open_dialog) initial_folder_ = folder_of(host_.file_path(), native_path_style());
+    if (design().has_open_dialog()) initial_folder_ = folder_of(host_.file_path(), native_path_style());
     FormCreate();
 }
 
@@ -177,8 +110,9 @@ void Dialog::FormCreate() {
 }
 
 void Dialog::FormShow(const CaseSettings& cs) {
+    cs_ = cs;
     if (!design().show_step) return;
-    form_.caption = dialog_caption(design().class_name, cs);
+    form_.caption = dialog_caption(design(), cs);
     for (Control& c : form_.controls()) {
         switch (c.def->case_rule) {
             case CaseRule::LowerWithAttribute:
@@ -253,9 +187,9 @@ void Dialog::browse_click(const ControlDef& button) {
     if (button.role != ButtonRole::BrowsePathStay) form_.focus = target.name();
 }
 
-TagTexts Dialog::build(const CaseSettings& cs) {
+TagTexts Dialog::build() {
     for (Control& c : form_.controls()) c.settle_spin();
-    BuildContext ctx{cs, host_};
+    BuildContext ctx{cs_, host_};
     return design().build ? design().build(form_, ctx) : TagTexts{};
 }
 
@@ -265,7 +199,7 @@ bool Dialog::ButtonOKClick() {
             design().on_ok(form_, env_);
             return;
         }
-        TagTexts texts = build(current_case());
+        TagTexts texts = build();
         env_.hide();
         host_.set_texts(texts.start, texts.end);
     });

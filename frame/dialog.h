@@ -25,7 +25,7 @@ constexpr int kFrameWidth = 6;
 constexpr int kFrameHeight = 25;
 
 // Designed caption + the case-adapted appended text of a tag dialog.
-std::string dialog_caption(const std::string& class_name, const CaseSettings& cs);
+std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs);
 // The five file-open filter lists.
 const std::vector<FileFilter>& file_filters(FileFilters which);
 // "#RRGGBB", upper-case hexadecimal.
@@ -50,7 +50,8 @@ public:
     // Creation: the open dialog's initial folder, then FormCreate.
     void create();
     void FormCreate();
-    // The show step: caption, name labels, value lists.
+    // The show step: caption, name labels, value lists.  The dialog keeps
+    // the case settings it was shown with for its builder.
     void FormShow(const CaseSettings& cs);
     // The key hook; key is 13 (Enter), 27 (Escape) or any other code.
     KeyResult FormShortCut(int key) const;
@@ -65,10 +66,11 @@ public:
     bool closed() const { return closed_; }
 
     const std::string& initial_folder() const { return initial_folder_; }
-    Rgb last_color() const { return last_color_; }
+    const CaseSettings& case_settings() const { return cs_; }
 
-    // Builds the texts the tag OK would hand over (spin edits settled first).
-    TagTexts build(const CaseSettings& cs);
+    // Builds the texts the tag OK would hand over (spin edits settled first),
+    // in the case settings the dialog was shown with.
+    TagTexts build();
 
 private:
     void color_click(const ControlDef& button);
@@ -82,6 +84,7 @@ private:
     DialogEnv env_;
     std::string initial_folder_;
     Rgb last_color_{0, 0, 0};
+    CaseSettings cs_;
     bool closed_ = false;
 };
 

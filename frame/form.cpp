@@ -52,13 +52,10 @@ Form::Form(const DialogDesign& design) : design_(&design) {
         } else {
             c.caption = d.caption;
         }
-        if (d.kind == Kind::ComboList) c.text = c.item(c.selected);
         controls_.push_back(std::move(c));
     }
     caption = design.caption;
-    focus = !design.initial_focus.empty() ? design.initial_focus
-            : !design.tab_order.empty()   ? design.tab_order.front()
-                                          : std::string();
+    if (!design.tab_order.empty()) focus = design.tab_order.front();
 }
 
 Control* Form::find(std::string_view name) {
@@ -66,6 +63,8 @@ Control* Form::find(std::string_view name) {
         if (c.name() == name) return &c;
     return nullptr;
 }
+
+const Control* Form::find(std::string_view name) const { return const_cast<Form&>(*this).find(name); }
 
 Control& Form::operator[](std::string_view name) {
     if (Control* c = find(name)) return *c;
@@ -76,18 +75,19 @@ const Control& Form::operator[](std::string_view name) const {
     return const_cast<Form&>(*this)[name];
 }
 
-std::string Form::choice_clause(std::string_view list, std::string_view twin, std::string_view label) const {
-    return selected(list) > 0 ? attr(this->label(label), twin_value(list, twin)) : std::string();
+const std::string& Form::text(std::string_view name) const {
+    const Control& c = (*this)[name];
+    return c.kind() == Kind::ComboList ? c.item(c.selected) : c.text;
 }
 
-std::string Form::text_clause(std::string_view control, std::string_view label) const {
-    const std::string& t = text(control);
-    return t.empty() ? std::string() : attr(this->label(label), t);
+const std::string& Form::twin_value(std::string_view list) const {
+    return item(std::string(list) + "x", selected(list));
 }
 
-std::string Form::count_clause(std::string_view spin_name, std::string_view label) const {
-    int n = spin(spin_name);
-    return n > 0 ? attr(this->label(label), std::to_string(n)) : std::string();
+void Form::move_focus(std::string_view to) {
+    if (focus == to) return;
+    if (Control* old = find(focus)) old->settle_spin();
+    focus = std::string(to);
 }
 
 std::string BuildContext::crlf() const { return host.crlf(); }

@@ -17,7 +17,7 @@ class Platform;
 struct Control {
     const ControlDef* def = nullptr;
     std::string caption;
-    std::string text;        // edit, combo box and spin edit text
+    std::string text;        // edit, editable combo box and spin edit text
     std::vector<std::string> items;
     int selected = -1;       // list index; for combo boxes the item last picked
     bool checked = false;
@@ -42,6 +42,7 @@ public:
     Control& operator[](std::string_view name);
     const Control& operator[](std::string_view name) const;
     Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
     std::vector<Control>& controls() { return controls_; }
     const std::vector<Control>& controls() const { return controls_; }
 
@@ -50,26 +51,22 @@ public:
     int left = 0, top = 0;   // window position on screen
 
     // Convenience accessors for builders.
-    const std::string& text(std::string_view name) const { return (*this)[name].text; }
+    // The text of an edit, combo box or spin edit; a drop-down list's is
+    // its selected item.
+    const std::string& text(std::string_view name) const;
     const std::string& label(std::string_view name) const { return (*this)[name].caption; }
     int selected(std::string_view name) const { return (*this)[name].selected; }
     bool checked(std::string_view name) const { return (*this)[name].checked; }
     int spin(std::string_view name) const { return (*this)[name].spin_value(); }
     // Item `index` of list `name` ("" outside the list).
     const std::string& item(std::string_view name, int index) const { return (*this)[name].item(index); }
-    // The item of the twin list `twin` at the selected index of `list`.
-    const std::string& twin_value(std::string_view list, std::string_view twin) const {
-        return item(twin, selected(list));
-    }
+    // The value behind the selected item of `list`: the item of its hidden
+    // twin `<list>x` at the same index.
+    const std::string& twin_value(std::string_view list) const;
 
-    // Attribute clauses named by the caption of `label`, or "" when the
-    // control says "not specified":
-    // the twin's value for the list's selection; nothing for item 0.
-    std::string choice_clause(std::string_view list, std::string_view twin, std::string_view label) const;
-    // the text of an edit or combo box; nothing when it is empty.
-    std::string text_clause(std::string_view control, std::string_view label) const;
-    // a spin edit's value; nothing when it is 0 or less.
-    std::string count_clause(std::string_view spin, std::string_view label) const;
+    // The keyboard focus moves to `to`.  Leaving a spin edit pulls what it
+    // holds within its limits (a text without a number becomes the minimum).
+    void move_focus(std::string_view to);
 
 private:
     const DialogDesign* design_;

@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
         cs = {std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4])};
         suffix = QString("-%1%2%3").arg(cs.element).arg(cs.attribute).arg(cs.value);
     }
-    corvane::current_case() = cs;
     QDir().mkpath(argv[1]);
     StillHost host;
     corvane::QtPlatform platform;
@@ -53,7 +52,7 @@ int main(int argc, char** argv) {
     for (const corvane::DialogDesign* design : designs) {
         corvane::Dialog dialog(*design, host, platform);
         dialog.create();
-        corvane::DialogWindow window(dialog);
+        corvane::DialogWindow window(dialog, cs);
         window.show();
         QApplication::processEvents();
         QPixmap client = window.grab();

@@ -100,7 +100,7 @@ TagTexts build_with(const DialogDesign& design, const CaseSettings& cs, Setup&& 
     dialog.create();
     dialog.FormShow(cs);
     setup(dialog.form());
-    return dialog.build(cs);
+    return dialog.build();
 }
 
 // One row of a builder table: a dialog, the case settings, what the user

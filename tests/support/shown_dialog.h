@@ -18,8 +18,7 @@ struct ShownDialog {
     DialogWindow window;
 
     explicit ShownDialog(const DialogDesign& d, CaseSettings cs = {0, 0, 1}, const std::string& edited_file = {})
-        : dialog((current_case() = cs, d), host, platform),
-          window((host.file_path_bytes = edited_file, dialog.create(), dialog)) {
+        : dialog(d, host, platform), window((host.file_path_bytes = edited_file, dialog.create(), dialog), cs) {
         window.show();
         QApplication::processEvents();
     }

@@ -19,12 +19,14 @@ const CaseSettings kFlipped{1, 1, 0};
 const DialogDesign& probe_design() {
     static const DialogDesign d{
         .class_name = "TFormFONT",
+        .caption = "Pelinor - HTML : フォント ",
+        .appended = {.elements = {W_FONT}},
         .client_w = 200,
         .client_h = 100,
         .controls = {
             radio_group("RadioGroupALIGN", "配置 (      )", {"未指定", "左側 (\"left\")"}, {0, 0, 100, 50}, 1)
                 .upper_with_value(),
-            name_label("StaticTextALIGN", "ALIGN", 40, 0),
+            name_label("StaticTextALIGN", "ALIGN", "RadioGroupALIGN", 40, 0),
             element_label("LabelLI", "<LI>", 0, 60),
             combo_edit("ComboBoxTARGET", {0, 80, 80, 20}, {"_blank", "_top"}).upper_with_value(1, 1),
             color_combo("ComboBoxCOLOR", {100, 80, 60, 20}),
@@ -38,7 +40,6 @@ const DialogDesign& probe_design() {
             cancel_button(0, 0),
         },
         .tab_order = {"EditSRC", "ButtonSRC", "ComboBoxCOLOR", "ButtonCOLOR"},
-        .has_open_dialog = true,
     };
     return d;
 }
@@ -106,24 +107,33 @@ TEST(Frame, ShowStepFollowsEachRoleAndKeepsSelection) {
     }
 }
 
-TEST(Frame, CaptionTableCoversEveryKindOfRow) {
+TEST(Frame, CaptionRuleCoversEveryKindOfTail) {
     struct Case {
-        const char* cls;
+        const char* designed;
+        CaptionTail tail;
         CaseSettings cs;
         const char* caption;
     };
     const Case cases[] = {
-        {"TFormHn", kDefault, "Pelinor - HTML : 見出し <Hn>"},
-        {"TFormHn", kFlipped, "Pelinor - HTML : 見出し <hn>"},
-        {"TFormFRAMES", kDefault, "Pelinor - HTML : ﾌﾚｰﾑひな形作成<FRAMESET> <FRAME>"},
-        {"TFormMAPS", kFlipped, "Pelinor - HTML : ｸﾘｯｶﾌﾞﾙﾏｯﾌﾟひな型作成 <img> <map> <area>"},
-        {"TFormINPUTtext", kDefault, "Pelinor - HTML : 入力（ﾃｷｽﾄ） <INPUT TYPE=\"text\">"},
-        {"TFormINPUTcheckbox", {1, 0, 0}, "Pelinor - HTML : 入力（ﾁｪｯｸﾎﾞｯｸｽ） <input TYPE=\"CHECKBOX\">"},
-        {"TFormLiveAudio", kDefault, "Pelinor - HTML : LiveAudio <EMBED>"},
-        {"TFormTDTH", kDefault, "Pelinor - HTML : ﾃｰﾌﾞﾙｾﾙ <TD> <TH>"},
-        {"TFormSetup", kDefault, ""},
+        {"Pelinor - HTML : 見出し ", {.elements = {W_H}, .heading = true}, kDefault, "Pelinor - HTML : 見出し <Hn>"},
+        {"Pelinor - HTML : 見出し ", {.elements = {W_H}, .heading = true}, kFlipped, "Pelinor - HTML : 見出し <hn>"},
+        {"Pelinor - HTML : ﾌﾚｰﾑひな形作成", {.elements = {W_FRAMESET, W_FRAME}}, kDefault,
+         "Pelinor - HTML : ﾌﾚｰﾑひな形作成<FRAMESET> <FRAME>"},
+        {"Pelinor - HTML : ｸﾘｯｶﾌﾞﾙﾏｯﾌﾟひな型作成 ", {.elements = {W_IMG, W_MAP, W_AREA}}, kFlipped,
+         "Pelinor - HTML : ｸﾘｯｶﾌﾞﾙﾏｯﾌﾟひな型作成 <img> <map> <area>"},
+        {"Pelinor - HTML : 入力（ﾃｷｽﾄ） ", {.input_type = W_TEXT}, kDefault,
+         "Pelinor - HTML : 入力（ﾃｷｽﾄ） <INPUT TYPE=\"text\">"},
+        {"Pelinor - HTML : 入力（ﾁｪｯｸﾎﾞｯｸｽ） ", {.input_type = W_CHECKBOX}, {1, 0, 0},
+         "Pelinor - HTML : 入力（ﾁｪｯｸﾎﾞｯｸｽ） <input TYPE=\"CHECKBOX\">"},
+        {"Pelinor - HTML : ﾃｰﾌﾞﾙｾﾙ ", {.elements = {W_TD, W_TH}}, kDefault, "Pelinor - HTML : ﾃｰﾌﾞﾙｾﾙ <TD> <TH>"},
+        {"Pelinor - HTML : 環境設定", {}, kDefault, "Pelinor - HTML : 環境設定"},
     };
-    for (const Case& c : cases) EXPECT_EQ(dialog_caption(c.cls, c.cs), c.caption) << c.cls;
+    for (const Case& c : cases) {
+        DialogDesign d;
+        d.caption = c.designed;
+        d.appended = c.tail;
+        EXPECT_EQ(dialog_caption(d, c.cs), c.caption) << c.designed;
+    }
 }
 
 TEST(Frame, KeyHookExceptsOnlyColourAndBrowseButtons) {

@@ -110,6 +110,6 @@ TEST(ListDialogs, ItemLinesAskTheHostForEachLineBreak) {
     Dialog dialog(TFormDL(), host, platform);
     dialog.FormShow(kDefault);
     dialog.form()["CSpinEditDTDD"].text = "3";
-    dialog.build(kDefault);
+    dialog.build();
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "GetCRLF"), 7);  // 1 + 2 per pair
 }

@@ -1,0 +1,87 @@
+#include "dialogs/parts.h"
+
+#include <utility>
+
+namespace corvane::parts {
+
+int gap_x(const std::string& caption, int x) {
+    auto gap = caption_gap(caption);
+    if (!gap) return x;
+    // 6 pixels a half-width character, 12 a full-width one, at 12 pixels.
+    int w = 0;
+    for (size_t i = 0; i < gap->first;) {
+        unsigned char c = static_cast<unsigned char>(caption[i]);
+        if (c < 0x80) {
+            w += 6;
+            i += 1;
+        } else if (c == 0xEF && i + 1 < caption.size() &&
+                   (static_cast<unsigned char>(caption[i + 1]) == 0xBD ||
+                    static_cast<unsigned char>(caption[i + 1]) == 0xBE)) {
+            w += 6;  // half-width katakana
+            i += 3;
+        } else {
+            w += 12;
+            i += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        }
+    }
+    return x + w;
+}
+
+Group captioned(std::string label_name, std::string caption, std::string name_label_name, std::string attribute,
+                int x, int y) {
+    const int nx = gap_x(caption, x);
+    std::string owner = label_name;
+    return Group{
+        label(std::move(label_name), std::move(caption), x, y),
+        name_label(std::move(name_label_name), std::move(attribute), std::move(owner), nx, y),
+    };
+}
+
+Group color_box(const ColorBox& b) {
+    const std::string combo = "ComboBox" + b.attribute;
+    return Group{
+        captioned(b.label_name, b.caption, b.name_label.empty() ? "Label" + b.attribute : b.name_label, b.attribute,
+                  b.x, b.y),
+        color_combo(combo, b.combo),
+        color_button("Button" + b.attribute, b.button, combo),
+    };
+}
+
+Group value_group(const ValueGroup& g) {
+    const std::string name = "RadioGroup" + g.attribute;
+    return Group{
+        radio_group(name, g.caption, g.items, g.rect, 0, g.columns).upper_with_value().twin(g.values),
+        name_label("StaticText" + g.attribute, g.attribute, name, gap_x(g.caption, g.rect.x + 8), g.rect.y),
+    };
+}
+
+Group align_group(std::string caption, Rect rect) {
+    return value_group({"ALIGN", std::move(caption),
+                        {"未指定", "左側 (\"left\")", "中央 (\"center\")", "右側 (\"right\")"},
+                        {"", "left", "center", "right"},
+                        rect});
+}
+
+Group valign_group(std::string caption, Rect rect) {
+    return value_group({"VALIGN", std::move(caption),
+                        {"未指定", "上 (\"top\")", "中 (\"middle\")", "下 (\"bottom\")"},
+                        {"", "top", "middle", "bottom"},
+                        rect});
+}
+
+Group percent_field(const PercentField& f) {
+    return Group{
+        text_field(f.attribute, f.label_name, f.caption, f.x, f.y, f.edit),
+        check_box("CheckBox" + f.attribute + "P", "％", {f.box_x, f.box_y, 0, 0}),
+    };
+}
+
+Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit_rect) {
+    std::string edit_name = "Edit" + attribute;
+    return Group{
+        captioned(std::move(label_name), std::move(caption), "Label" + attribute, attribute, x, y),
+        edit(std::move(edit_name), edit_rect),
+    };
+}
+
+}  // namespace corvane::parts

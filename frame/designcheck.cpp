@@ -1,0 +1,165 @@
+#include "frame/designcheck.h"
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+#include <set>
+
+#include "frame/dialog.h"
+#include "host/hostlink.h"
+
+namespace corvane {
+
+namespace {
+
+// A host and a platform that answer every call without doing anything.
+class QuietHost final : public HostLink {
+public:
+    void SetData(const std::string&, const std::string&) override {}
+    std::string GetCRLF() override { return "\r\n"; }
+    std::string GetFilePath() override { return {}; }
+    void GetPosAuto(int& l, int& t, int, int) override { l = t = 0; }
+    int GetPosSize(int) override { return 0; }
+    int GetBufSize(int) override { return 0; }
+    std::string GetData(int) override { return {}; }
+    CodePage code_page() const override { return CodePage::Utf8; }
+};
+
+class QuietPlatform final : public Platform {
+public:
+    std::optional<Rgb> choose_color(Rgb) override { return std::nullopt; }
+    std::optional<std::string> open_file(const std::string&, const std::vector<FileFilter>&) override {
+        return std::nullopt;
+    }
+    void show_error(const std::string&) override {}
+    void show_message(const std::string&, const std::string&) override {}
+};
+
+bool is_list(Kind k) { return k == Kind::RadioGroup || k == Kind::ComboList || k == Kind::ComboEdit; }
+
+bool has_caption(Kind k) {
+    return k == Kind::Label || k == Kind::CheckBox || k == Kind::RadioGroup || k == Kind::GroupBox ||
+           k == Kind::Panel;
+}
+
+class Checker {
+public:
+    explicit Checker(const DialogDesign& d) : d_(d) {}
+
+    std::vector<std::string> run() {
+        names();
+        references();
+        twins();
+        name_labels();
+        behaviour();
+        return std::move(faults_);
+    }
+
+private:
+    void fault(const std::string& text) { faults_.push_back(d_.class_name + ": " + text); }
+    // A builder or handler error counts once, at the first choice that shows it.
+    void run_fault(const std::string& who, const std::string& what, const char* error) {
+        if (seen_errors_.insert(who + error).second) fault(who + " fails " + what + ": " + error);
+    }
+
+    bool exists(const std::string& name) const { return d_.find(name) != nullptr; }
+
+    void names() {
+        std::set<std::string> seen;
+        for (const ControlDef& c : d_.controls) {
+            if (c.name.empty()) fault("a control has no name");
+            else if (!seen.insert(c.name).second) fault("two controls are named " + c.name);
+        }
+    }
+
+    void references() {
+        for (const std::string& name : d_.tab_order)
+            if (!exists(name)) fault("tab order names " + name + ", which is no control");
+        for (const ClickHandler& h : d_.handlers)
+            if (!exists(h.control)) fault("a click handler is bound to " + h.control + ", which is no control");
+        for (const ControlDef& c : d_.controls)
+            if (c.role != ButtonRole::None && !exists(c.target))
+                fault(c.name + " fills " + c.target + ", which is no control");
+    }
+
+    void twins() {
+        for (const ControlDef& c : d_.controls) {
+            if (c.kind != Kind::HiddenList || c.name.size() < 2 || c.name.back() != 'x') continue;
+            const ControlDef* list = d_.find(c.name.substr(0, c.name.size() - 1));
+            if (!list) continue;  // a value list of its own
+            if (list->items.size() != c.items.size())
+                fault(c.name + " has " + std::to_string(c.items.size()) + " items but " + list->name + " has " +
+                      std::to_string(list->items.size()));
+        }
+    }
+
+    void name_labels() {
+        for (const ControlDef& c : d_.controls) {
+            if (c.kind != Kind::NameLabel) continue;
+            const ControlDef* owner = d_.find(c.owner);
+            if (!owner) {
+                fault(c.name + " sits over " + (c.owner.empty() ? std::string("no caption") : c.owner) +
+                      ", which is no control");
+            } else if (!has_caption(owner->kind) || !caption_gap(owner->caption)) {
+                fault(c.name + " sits over " + owner->name + ", whose caption has no gap");
+            }
+        }
+    }
+
+    // Runs the builder and every click handler on `setup`'s form.
+    void exercise(const std::string& what, const std::function<void(Form&)>& setup) {
+        QuietHost host;
+        QuietPlatform platform;
+        Dialog dialog(d_, host, platform);
+        setup(dialog.form());
+        for (const ClickHandler& h : d_.handlers) {
+            if (!exists(h.control)) continue;
+            try {
+                h.handler(dialog.form(), dialog.env());
+            } catch (const std::exception& e) {
+                run_fault("the click handler of " + h.control, what, e.what());
+            }
+        }
+        if (!d_.build) return;
+        try {
+            dialog.build();
+        } catch (const std::exception& e) {
+            run_fault("the builder", what, e.what());
+        }
+    }
+
+    void behaviour() {
+        exercise("on the default form", [](Form&) {});
+        exercise("with every edit filled and every box checked", [](Form& f) {
+            for (Control& c : f.controls()) {
+                switch (c.kind()) {
+                    case Kind::Edit:
+                    case Kind::ComboEdit:
+                    case Kind::MaskEdit: c.text = "12"; break;
+                    case Kind::Spin: c.text = std::to_string(c.def->min == c.def->max ? 2 : c.def->max); break;
+                    case Kind::CheckBox: c.checked = true; break;
+                    default: break;
+                }
+            }
+        });
+        for (const ControlDef& c : d_.controls) {
+            if (!is_list(c.kind)) continue;
+            for (int i = 0; i < static_cast<int>(c.items.size()); ++i)
+                exercise("with " + c.name + " on item " + std::to_string(i), [&](Form& f) {
+                    Control& list = f[c.name];
+                    list.selected = i;
+                    if (c.kind == Kind::ComboEdit) list.text = list.item(i);
+                });
+        }
+    }
+
+    const DialogDesign& d_;
+    std::vector<std::string> faults_;
+    std::set<std::string> seen_errors_;
+};
+
+}  // namespace
+
+std::vector<std::string> check_design(const DialogDesign& design) { return Checker(design).run(); }
+
+}  // namespace corvane

@@ -1,0 +1,18 @@
+// The check every design table passes: each name it uses stands for a
+// control of the dialog, every name label sits on a caption with a gap,
+// every hidden twin matches its list, and the builder and the click
+// handlers run on every choice the controls offer.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "frame/design.h"
+
+namespace corvane {
+
+// One line per fault, each naming the dialog and the control:
+// "TFormHR: tab order names EditSIZ, which is no control".  Empty when the
+// design is sound.
+std::vector<std::string> check_design(const DialogDesign& design);
+
+}  // namespace corvane
