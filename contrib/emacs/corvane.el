@@ -34,7 +34,8 @@
 (defcustom corvane-program
   (or (executable-find "corvane")
       (let ((built (expand-file-name "../../build/corvane"
-                                     (file-name-directory (or load-file-name buffer-file-name "")))))
+                                     (file-name-directory
+                                      (file-truename (or load-file-name buffer-file-name ""))))))
         (and (file-executable-p built) built))
       "corvane")
   "The Corvane program: corvane on the path, else the build of this source tree."

@@ -66,14 +66,23 @@ finish() {
     exit 1
 }
 
-# A virtual display of this test's own: sets DISPLAY, or returns 1 when
-# Xvfb or xdotool is missing.
+# A virtual display of this test's own: sets DISPLAY and returns 0; returns
+# 1 when Xvfb or xdotool is missing (the caller skips), and counts a failure
+# when they are there and the display does not come up.  The display ends by
+# itself after two minutes, should this test be killed.
 start_display() {
-    command -v Xvfb >/dev/null && command -v xdotool >/dev/null || return 1
+    if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+        echo "skip the dialog on a virtual display: Xvfb or xdotool is missing"
+        return 1
+    fi
     local number="$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    timeout 120 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     XVFB_PID=$!
-    wait_until 10 test -s "$number" || return 1
+    if ! wait_until 10 test -s "$number"; then
+        echo "FAIL the virtual display did not start"
+        FAILURES=$((FAILURES + 1))
+        return 1
+    fi
     export DISPLAY=":$(cat "$number")"
 }
 
