@@ -128,4 +128,22 @@ TEST(StandinLink, NoDisplayIsReportedNotAborted) {
     }
 }
 
+// A run that a signal ends, by a crash or from outside, still hands the
+// selection back; the signal still ends it.
+TEST(StandinLink, SignalHandsTheSelectionBack) {
+    const std::string sel = "keep\r\nme";
+    for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGSEGV, SIGABRT}) {
+        SCOPED_TRACE(strsignal(sig));
+        ProcessOptions o;
+        o.args = {"/FONT"};  // a dialog that nobody answers
+        o.env["QT_QPA_PLATFORM"] = "offscreen";
+        o.input = sel;
+        o.timeout_ms = 500;
+        o.timeout_signal = sig;
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.signal, sig);
+        EXPECT_EQ(r.out, sel);
+    }
+}
+
 }  // namespace
