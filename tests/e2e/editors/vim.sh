@@ -96,6 +96,19 @@ wait_until 5 screen_has 'l2 -->'
 save_and_quit
 expect_file "vim :%CorvaneComment in a CR LF file" "$f" '<!-- \r\nl1\r\nl2 -->\r\n'
 
+# The HTML menu, through :emenu as a terminal has it: forty switch entries,
+# and forty switches to complete.
+f="$WORK/plugin-menu.txt"
+printf 'a\n' >"$f"
+open_vim "$f" -u DISPLAY
+keys ':emenu HTML.Comment\ toggle' Enter
+wait_until 5 screen_has '<!-- a -->'
+keys ":redir => g:listing | silent nmenu HTML | redir END" Enter
+keys ":call writefile([count(g:listing, ':Corvane /'), len(corvane#complete('', '', 0))], '$f.count')" Enter
+save_and_quit
+expect_file "vim :emenu HTML.Comment toggle" "$f" '<!-- a -->\n'
+expect_file "vim: forty entries in the HTML menu, forty switches to complete" "$f.count" '40\n40\n'
+
 f="$WORK/plugin-font.txt"
 printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY
