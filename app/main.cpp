@@ -10,6 +10,7 @@
 
 #include "app/gui_entry.h"
 #include "app/switches.h"
+#include "app/win32_main.h"
 #include "comment/comment.h"
 #include "common/diagnostics.h"
 #include "common/sysinfo.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+#ifndef CORVANE_WIN32_VIEW
 // Every other run may need a window: it goes to the module that holds Qt.
 int run_app_module(int argc, char** argv) {
     const std::string path = corvane::program_file(CORVANE_APP_MODULE);
@@ -35,6 +37,7 @@ int run_app_module(int argc, char** argv) {
     }
     return entry(argc, argv);
 }
+#endif
 
 }  // namespace
 
@@ -49,5 +52,10 @@ int main(int argc, char** argv) {
         corvane::run_comment_command(host);
         return 0;
     }
+#ifdef CORVANE_WIN32_VIEW
+    // The Windows build holds its Win32 view itself: it needs no module.
+    return corvane::win32_main(argc, argv, row);
+#else
     return run_app_module(argc, argv);
+#endif
 }

@@ -78,8 +78,9 @@ private:
         for (const ClickHandler& h : d_.handlers)
             if (!exists(h.control)) fault("a click handler is bound to " + h.control + ", which is no control");
         for (const ControlDef& c : d_.controls)
-            if (c.role != ButtonRole::None && !exists(c.target))
-                fault(c.name + " fills " + c.target + ", which is no control");
+            if (c.role != ButtonRole::None && !exists(c.filled()))
+                fault(c.name + " fills " + (c.filled().empty() ? std::string("nothing") : c.filled()) +
+                      ", which is no control");
     }
 
     void twins() {

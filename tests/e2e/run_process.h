@@ -34,6 +34,7 @@ struct ProcessResult {
 enum class StdinKind {
     Pipe,      // the given bytes, then end of file
     Terminal,  // a pseudo-terminal that never sends anything
+    File,      // a regular file holding the given bytes, read from file_offset on
 };
 
 // Where standard output and standard error lead.
@@ -51,6 +52,7 @@ struct ProcessOptions {
     std::map<std::string, std::optional<std::string>> env;
     std::string input;
     StdinKind stdin_kind = StdinKind::Pipe;
+    long file_offset = 0;
     OutputKind output = OutputKind::Pipes;
     // The child runs in a session of its own, with a pseudo-terminal as its
     // controlling terminal when this is set (result.tty), with none otherwise.
@@ -92,6 +94,14 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
         if (pipe(in_pipe) != 0) throw std::runtime_error("pipe failed");
         child_stdin = in_pipe[0];
         parent_stdin = in_pipe[1];
+    } else if (o.stdin_kind == StdinKind::File) {
+        char name[] = "/tmp/corvane-stdin-XXXXXX";
+        child_stdin = mkstemp(name);
+        if (child_stdin < 0) throw std::runtime_error("cannot make a file for standard input");
+        unlink(name);
+        if (write(child_stdin, o.input.data(), o.input.size()) != static_cast<ssize_t>(o.input.size()) ||
+            lseek(child_stdin, o.file_offset, SEEK_SET) != o.file_offset)
+            throw std::runtime_error("cannot write the file for standard input");
     } else {
         pty_master = detail::open_pty_master();
         child_stdin = open(ptsname(pty_master), O_RDWR | O_NOCTTY);
