@@ -73,6 +73,8 @@ f="$WORK/switches.txt"
 : >"$f"
 in_emacs "$f" '(list (length (corvane-switch-names)) (all-completions "/INPUTt" (corvane-switch-names)))'
 expect "emacs: forty switches to complete" result_is "$f" '(40 (/INPUTtext))'
+in_emacs "$f" '(mapconcat (quote identity) (corvane-switch-names) "\n")'
+expect "emacs: corvane knows every switch of the package" known_switches "$f.result"
 
 # A dialog end to end on a virtual display: the link dialog browses for the
 # image, which becomes a URL relative to the visited file.

@@ -60,6 +60,23 @@ wait_until() {
     done
 }
 
+# known_switches FILE: FILE lists forty switches, one a line, each of which
+# corvane knows: without a display a dialog switch ends with 1 (no display),
+# /COMMENT with 0; a switch it does not know would end with 255.
+known_switches() {
+    local sw status bad=0
+    [ "$(sort -u "$1" | wc -l)" -eq 40 ] || { echo "     not forty different switches:"; cat "$1"; return 1; }
+    while read -r sw || [ -n "$sw" ]; do
+        printf 'a' | env -u DISPLAY corvane "$sw" >/dev/null 2>&1
+        status=$?
+        case "$sw:$status" in
+            /COMMENT:0 | /[!C]*:1 | /C[!O]*:1) ;;
+            *) echo "     $sw: exit $status"; bad=1 ;;
+        esac
+    done <"$1"
+    return $bad
+}
+
 finish() {
     [ "$FAILURES" -eq 0 ] && { echo "all passed"; exit 0; }
     echo "$FAILURES failed"

@@ -105,9 +105,11 @@ keys ':emenu HTML.Comment\ toggle' Enter
 wait_until 5 screen_has '<!-- a -->'
 keys ":redir => g:listing | silent nmenu HTML | redir END" Enter
 keys ":call writefile([count(g:listing, ':Corvane /'), len(corvane#complete('', '', 0))], '$f.count')" Enter
+keys ":call writefile(corvane#switches(), '$f.switches')" Enter
 save_and_quit
 expect_file "vim :emenu HTML.Comment toggle" "$f" '<!-- a -->\n'
 expect_file "vim: forty entries in the HTML menu, forty switches to complete" "$f.count" '40\n40\n'
+expect "vim: corvane knows every switch of the plugin" known_switches "$f.switches"
 
 f="$WORK/plugin-font.txt"
 printf 'a\n' >"$f"
