@@ -125,10 +125,14 @@ drive_link_dialog() {
     wait_until 15 has_other_window none || return 1
     dialog=$(other_window none)
     xdotool windowfocus --sync "$dialog" key Tab space || return 1
-    wait_until 5 has_other_window "$dialog" || return 1
+    wait_until 10 has_other_window "$dialog" || return 1
     browser=$(other_window "$dialog")
     xdotool windowfocus --sync "$browser" type --delay 5 "$WORK/site/img/pic.gif" || return 1
     xdotool key Return
-    wait_until 5 window_gone "$browser" || return 1
+    # A first Enter may only take the file name's completion.
+    if ! wait_until 3 window_gone "$browser"; then
+        xdotool windowfocus --sync "$browser" key Return
+        wait_until 5 window_gone "$browser" || return 1
+    fi
     xdotool windowfocus --sync "$dialog" key Return
 }
