@@ -21,8 +21,6 @@ namespace corvane {
 
 namespace {
 
-const char* const kAppTitle = "Pelinor - HTML";
-
 const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
 
 // Qt aborts when it finds no display; say what is missing instead.

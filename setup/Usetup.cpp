@@ -57,7 +57,7 @@ void ButtonOKClick(Form& f, DialogEnv& env) {
     current_case() = cs;
     generate_menu_data(in_folder(env, "Corvane.pld"), cs);
     env.hide();
-    env.platform.show_message("Pelinor - HTML", "Pelinorデータを読み込み直してください");
+    env.platform.show_message(kAppTitle, "Pelinorデータを読み込み直してください");
 }
 
 }  // namespace
