@@ -61,7 +61,11 @@ std::optional<std::string> QtPlatform::open_file(const std::string& initial_fold
         names << q(f.description) + " (" + patterns.join(' ') + ")";
     }
     QFileDialog dialog(parent_, QString(), q(initial_folder));
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // An open dialog, which also takes a typed name of a file that does not
+    // exist (yet): the field is filled all the same, the image size is not
+    // probed.
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(names);
     if (!names.isEmpty()) dialog.selectNameFilter(names.front());
