@@ -70,7 +70,9 @@ std::optional<std::string> QtPlatform::open_file(const std::string& initial_fold
     dialog.setNameFilters(names);
     if (!names.isEmpty()) dialog.selectNameFilter(names.front());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+    // A typed name may hold "." and ".." steps ("img/../top.htm"); the path
+    // handed on is the plain full path, as the platform's own dialog gives.
+    return QDir::toNativeSeparators(QDir::cleanPath(dialog.selectedFiles().front())).toStdString();
 }
 
 void QtPlatform::show_error(const std::string& text) {
