@@ -163,18 +163,19 @@ public:
         while (load()) {
             const std::uint8_t* p = buf_.data();
             size_t at = static_cast<size_t>(pos_ - start_);
-            while (at + 1 < len_) {
-                size_t n = std::min<size_t>(8, len_ - 1 - at);  // bytes that have a byte after them
-                if (n == 8) {
+            const size_t last = len_ - 1;  // the bytes before it have one after them
+            while (at < last) {
+                const size_t end = std::min(at + 8, last);
+                if (end == at + 8) {
                     std::uint64_t w;
                     std::memcpy(&w, p + at, 8);
                     const std::uint64_t x = w ^ pattern;  // a zero byte where a `first` is
                     if (((x - ones) & ~x & highs) == 0) {
-                        at += 8;
+                        at = end;
                         continue;
                     }
                 }
-                for (const size_t end = at + n; at < end; ++at) {
+                for (; at < end; ++at) {
                     if (p[at] == first && p[at + 1] == second) {
                         pos_ = start_ + at + 2;
                         return true;
