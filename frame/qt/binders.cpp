@@ -113,9 +113,10 @@ public:
     void wire(Binding& b, BindingEvents& events) const override {
         auto* c = static_cast<QComboBox*>(b.widget);
         Control* m = b.model;
-        QObject::connect(c, &QComboBox::currentTextChanged, c, [&events, m](const QString& t) {
-            if (!events.syncing()) m->text = s(t);
-        });
+        if (c->isEditable())
+            QObject::connect(c, &QComboBox::currentTextChanged, c, [&events, m](const QString& t) {
+                if (!events.syncing()) m->text = s(t);
+            });
         QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events, m](int i) {
             if (events.syncing()) return;
             m->selected = i;
