@@ -156,7 +156,13 @@ public:
 
 class CheckBinder final : public Binder {
 public:
-    QWidget* make(Binding&, QWidget* parent) const override { return new QCheckBox(parent); }
+    // Opaque, so that a check box standing on a group box's caption hides
+    // the frame line behind its text.
+    QWidget* make(Binding&, QWidget* parent) const override {
+        auto* cb = new QCheckBox(parent);
+        cb->setAutoFillBackground(true);
+        return cb;
+    }
     void wire(Binding& b, BindingEvents& events) const override {
         Control* m = b.model;
         QObject::connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::toggled, b.widget, [&events, m](bool on) {

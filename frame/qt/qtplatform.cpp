@@ -69,14 +69,20 @@ std::optional<std::string> QtPlatform::open_file(const std::string& initial_fold
         names << q(f.description) + " (" + patterns.join(' ') + ")";
     }
     QFileDialog dialog(parent_, QString(), q(initial_folder));
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // An open dialog, which also takes a typed name of a file that does not
+    // exist (yet): the field is filled all the same, the image size is not
+    // probed.
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(names);
     if (!names.isEmpty()) dialog.selectNameFilter(names.front());
     const int answer = dialog.exec();
     give_back_keyboard();
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+    // A typed name may hold "." and ".." steps ("img/../top.htm"); the path
+    // handed on is the plain full path, as the platform's own dialog gives.
+    return QDir::toNativeSeparators(QDir::cleanPath(dialog.selectedFiles().front())).toStdString();
 }
 
 void QtPlatform::show_error(const std::string& text) {
