@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "../unit/scratch_files.h"
 #include "dialogs/dialogs.h"
 #include "shown_dialog.h"
 
@@ -31,10 +32,9 @@ TEST(InputGui, CheckBoxMemberTypedThroughTheKeys) {
 }
 
 TEST(InputGui, ImageSourceIsBrowsedAsARelativeUrlAndStandsAboveTheName) {
-    namespace fs = std::filesystem;
-    const fs::path site = fs::temp_directory_path() / "corvane-input-gui" / "site";
-    fs::create_directories(site / "images");
-    ShownDialog s(TFormINPUTimage(), {0, 0, 1}, (site / "page.htm").string());
+    const testing_files::ScratchDir site;
+    std::filesystem::create_directory(site.file("images"));
+    ShownDialog s(TFormINPUTimage(), {0, 0, 1}, site.file("page.htm"));
     auto* src = s.get<QLineEdit>("EditSRC");
     auto* name = s.get<QLineEdit>("EditNAME");
     EXPECT_LT(src->geometry().bottom(), name->geometry().top());
@@ -48,10 +48,10 @@ TEST(InputGui, ImageSourceIsBrowsedAsARelativeUrlAndStandsAboveTheName) {
     const auto& filters = s.platform.file_filter_lists[0];
     ASSERT_EQ(filters.size(), 3u);
     EXPECT_EQ(filters[0].description, "ｲﾒｰｼﾞ (*.gif, *.jp*g)");
-    EXPECT_EQ(s.platform.file_folders[0], site.string());
+    EXPECT_EQ(s.platform.file_folders[0], site.path());
 
     // Chosen: the relative URL, focused; Enter on the button did not confirm.
-    s.platform.files = {(site / "images" / "go.gif").string()};
+    s.platform.files = {site.file("images/go.gif")};
     s.press(Qt::Key_Return);
     EXPECT_EQ(s.host.set_data_count, 0);
     EXPECT_EQ(src->text(), QString("images/go.gif"));
@@ -61,7 +61,6 @@ TEST(InputGui, ImageSourceIsBrowsedAsARelativeUrlAndStandsAboveTheName) {
     s.type("go");
     s.press(Qt::Key_Return);
     EXPECT_EQ(s.host.start, "<INPUT TYPE=\"image\" NAME=\"go\" SRC=\"images/go.gif\">");
-    fs::remove_all(site.parent_path());
 }
 
 TEST(InputGui, NameLabelsOnTheSecondLineAndUnderTheCheckBox) {
