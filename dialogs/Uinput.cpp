@@ -131,7 +131,7 @@ const std::array<Member, kCount>& members() {
          {"EditSRC", "ButtonSRC", "EditNAME"}, 416, 134},
         {"hidden", "入力（隠しﾌｨｰﾙﾄﾞ）", W_HIDDEN, {{A::NAME, 16, 16, 90}, {A::VALUE, 16, 48, 90}}, kNameValue, 400,
          87},
-        {"file", "入力（ﾌｧｲﾙ転送）", W_FILE, {{A::NAME, 16, 16, 200}, {A::SIZE, 16, 48, 50}}, {"EditNAME", "EditSIZE"},
+        {"file", "入力（ﾌｧｲﾙ転送）", W_FILE, {{A::NAME, 16, 16, 200}, {A::SIZE, 16, 48, 40}}, {"EditNAME", "EditSIZE"},
          340, 107},
     }};
     return rows;
