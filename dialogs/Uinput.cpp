@@ -51,8 +51,8 @@ std::string edit_of(const AttrDef& a) { return std::string("Edit") + a.name; }
 std::string box_of(const AttrDef& a) { return std::string("CheckBox") + a.name; }
 std::string name_label_of(const AttrDef& a) { return std::string("Label") + a.name; }
 
-// Where an attribute's controls stand: its descriptive label's line at
-// (x, y), its edit `w` wide to the right of the captions.
+// Where an attribute's controls stand in a member's window: their row at
+// (x, y); an edit `w` wide, right of the captions.
 struct Placed {
     Attr attr;
     int x, y, w;
