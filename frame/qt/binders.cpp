@@ -113,9 +113,10 @@ public:
     void wire(Binding& b, BindingEvents& events) const override {
         auto* c = static_cast<QComboBox*>(b.widget);
         Control* m = b.model;
-        QObject::connect(c, &QComboBox::currentTextChanged, c, [&events, m](const QString& t) {
-            if (!events.syncing()) m->text = s(t);
-        });
+        if (c->isEditable())
+            QObject::connect(c, &QComboBox::currentTextChanged, c, [&events, m](const QString& t) {
+                if (!events.syncing()) m->text = s(t);
+            });
         QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events, m](int i) {
             if (events.syncing()) return;
             m->selected = i;
@@ -132,6 +133,10 @@ public:
         if (now != items) {
             c->clear();
             c->addItems(items);
+            // Filling makes the first item current; an editable box keeps
+            // the item last picked (none at first), so that Down from an
+            // empty box picks the first item.
+            if (c->isEditable()) c->setCurrentIndex(m.selected);
         }
         if (c->isEditable()) {
             if (c->currentText() != q(m.text)) c->setEditText(q(m.text));
