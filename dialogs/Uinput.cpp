@@ -69,15 +69,8 @@ Group attribute_controls(const Placed& p) {
     const std::string caption = a.caption;
     const size_t lines = static_cast<size_t>(std::count(caption.begin(), caption.end(), '\n'));
     const std::string last_line = caption.substr(caption.rfind('\n') + 1);
-    if (a.written == Written::Flag) {
-        // The check box, with the label of the flag's name under it.
-        const int cx = p.x + 16;
-        return Group{
-            check_box(box_of(a), "初期状態でﾁｪｯｸ", {p.x, p.y + 2, 0, 0}),
-            label(a.label, caption, cx, p.y + 22),
-            name_label(name_label_of(a), a.name, a.label, parts::gap_x(caption, cx), p.y + 22),
-        };
-    }
+    if (a.written == Written::Flag)  // the check box, the flag's name under its caption
+        return parts::flag_box({a.name, "初期状態でﾁｪｯｸ", {p.x, p.y + 2, 0, 0}, a.label, caption, p.x + 16, p.y + 22});
     const int ly = p.y + 4 - static_cast<int>(lines) * kLine;
     Group g{
         label(a.label, caption, p.x, ly),
