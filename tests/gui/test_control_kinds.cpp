@@ -183,3 +183,13 @@ TEST(ControlKinds, DownInAnEmptyEditableComboPicksTheFirstItem) {
         }
     }
 }
+
+TEST(ControlKinds, LongPastedTextsReachTheModelWhole) {
+    ShownDialog v(kinds());
+    Form& f = v.dialog.form();
+    const QString text = QString("表示\"x\" ").repeated(10000);  // 60000 characters
+    v.get<QLineEdit>("EditA")->setText(text);
+    v.get<QComboBox>("ComboTarget")->setEditText(text);
+    EXPECT_EQ(QString::fromStdString(f.text("EditA")), text);
+    EXPECT_EQ(QString::fromStdString(f.text("ComboTarget")), text);
+}
