@@ -86,3 +86,16 @@ TEST(InputGui, NameLabelsOnTheSecondLineAndUnderTheCheckBox) {
         EXPECT_LT(name.right(), box.right());
     }
 }
+
+TEST(InputGui, TypedValuesReachTheTagWhole) {
+    // Blanks, a double quote, Japanese and a text longer than a line edit's
+    // usual limit, each as it stands in the edit.
+    const QString long_text(40000, QChar('x'));
+    for (const QString& value : {QString("  "), QString("a\"b"), QString("送信 する"), long_text}) {
+        ShownDialog s(TFormINPUTsubmit());
+        s.get<QLineEdit>("EditVALUE")->setText(value);
+        s.press(Qt::Key_Return);
+        EXPECT_EQ(s.host.start, "<INPUT TYPE=\"submit\" VALUE=\"" + value.toStdString() + "\">")
+            << value.left(20).toStdString();
+    }
+}
