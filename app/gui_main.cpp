@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -111,6 +112,15 @@ void start_message_handler(QtMsgType type, const QMessageLogContext&, const QStr
     no_display(*g_start.host, g_start.argc, g_start.argv, g_start.row, why.c_str());
 }
 
+// Once the application object stands, every message of Qt goes to standard
+// error, which start-up has already moved off the editor's text when the two
+// shared a pipe or file (common/diagnostics.h): never to standard output,
+// and never to a system log where the user would not look.
+void message_handler(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    const char* category = context.category && std::strcmp(context.category, "default") != 0 ? context.category : "";
+    std::fprintf(stderr, "corvane: %s%s%s\n", category, *category ? ": " : "", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int gui_main(int argc, char** argv, const SwitchRow* row) {
@@ -120,9 +130,9 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     // the first one alone decides what the run does.
     int qt_argc = 1;
     g_start = {&host, argc, argv, row};
-    QtMessageHandler previous = qInstallMessageHandler(start_message_handler);
+    qInstallMessageHandler(start_message_handler);
     QApplication app(qt_argc, argv);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(message_handler);
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
     QtPlatform platform;

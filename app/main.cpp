@@ -10,12 +10,15 @@
 
 #include "app/gui_entry.h"
 #include "app/switches.h"
+#include "app/win32_main.h"
 #include "comment/comment.h"
+#include "common/diagnostics.h"
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
 
 namespace {
 
+#ifndef CORVANE_WIN32_VIEW
 // Every other run may need a window: it goes to the module that holds Qt.
 int run_app_module(int argc, char** argv) {
     const std::string path = corvane::program_file(CORVANE_APP_MODULE);
@@ -34,10 +37,14 @@ int run_app_module(int argc, char** argv) {
     }
     return entry(argc, argv);
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Standard output is the editor's text: no message may reach it, nor a
+    // standard error that shares its pipe or file.
+    corvane::separate_diagnostics();
     const corvane::SwitchRow* row = argc >= 2 ? corvane::find_switch(argv[1]) : nullptr;
     if (row && row->action == corvane::Action::Comment) {
         // No window, no settings, no Qt: the toggle runs on the host's bytes.
@@ -45,5 +52,10 @@ int main(int argc, char** argv) {
         corvane::run_comment_command(host);
         return 0;
     }
+#ifdef CORVANE_WIN32_VIEW
+    // The Windows build holds its Win32 view itself: it needs no module.
+    return corvane::win32_main(argc, argv, row);
+#else
     return run_app_module(argc, argv);
+#endif
 }

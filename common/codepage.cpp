@@ -55,19 +55,59 @@ private:
 
 }  // namespace
 
+#ifdef _WIN32
+namespace {
+
+UINT windows_code_page(CodePage cp) { return cp == CodePage::Cp932 ? 932 : CP_ACP; }
+
+std::wstring widen(std::string_view s, UINT cp) {
+    if (s.empty()) return {};
+    int n = MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    if (n > 0) MultiByteToWideChar(cp, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+// UTF-16 -> `cp`; `exact` tells whether every character made it.  A code
+// page such as 932 knows no stand-ins for what it lacks ("best fit" would
+// make a yen sign out of a backslash's neighbour or '?' out of an emoji), so
+// those are refused and counted as lost.
+std::string narrow(std::wstring_view w, UINT cp, bool& exact) {
+    exact = true;
+    if (w.empty()) return {};
+    const bool utf8 = cp == CP_UTF8 || (cp == CP_ACP && GetACP() == CP_UTF8);
+    BOOL lost = FALSE;
+    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL* lost_ptr = utf8 ? nullptr : &lost;
+    int n = WideCharToMultiByte(cp, flags, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, lost_ptr);
+    if (n <= 0 && !utf8) {
+        // A code page that takes no flags: convert plainly and check by the
+        // way back.
+        flags = 0;
+        lost_ptr = nullptr;
+        n = WideCharToMultiByte(cp, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    }
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) WideCharToMultiByte(cp, flags, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, lost_ptr);
+    if (lost) exact = false;
+    else if (!utf8 && !lost_ptr) exact = widen(out, cp) == w;
+    return out;
+}
+
+}  // namespace
+#endif
+
 std::string to_utf8(std::string_view bytes, CodePage cp) {
     if (cp == CodePage::Utf8) return std::string(bytes);
+#ifdef _WIN32
+    // Through UTF-16 with the system's converters; undefined bytes become
+    // U+FFFD there.
+    bool exact = true;
+    return narrow(widen(bytes, windows_code_page(cp)), CP_UTF8, exact);
+#else
+    if (cp == CodePage::SystemAnsi) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
-#ifdef _WIN32
-    // Windows: through UTF-16 with the system converters.
-    int wn = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(wn), L'\0');
-    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), wn);
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), wn, nullptr, 0, nullptr, nullptr);
-    out.resize(static_cast<size_t>(n));
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), wn, out.data(), n, nullptr, nullptr);
-#else
     Converter conv("UTF-8", "CP932");
     while (!bytes.empty()) {
         size_t used = conv.run(bytes, out);
@@ -77,30 +117,34 @@ std::string to_utf8(std::string_view bytes, CodePage cp) {
             bytes.remove_prefix(1);
         }
     }
-#endif
     return out;
+#endif
 }
 
 std::string from_utf8(std::string_view utf8, CodePage cp) {
     if (cp == CodePage::Utf8) return std::string(utf8);
-    std::string out;
-    out.reserve(utf8.size());
 #ifdef _WIN32
+    const UINT wcp = windows_code_page(cp);
+    bool exact = true;
+    std::string whole = narrow(widen(utf8, CP_UTF8), wcp, exact);
+    if (exact) return whole;
+    // Something the code page cannot hold: character by character, each one
+    // that does not fit as a character reference.
+    std::string out;
+    out.reserve(utf8.size() + 16);
     for (size_t i = 0; i < utf8.size();) {
         char32_t code = 0;
         size_t n = utf8_next(utf8, i, code);
-        std::wstring w;
-        int wn = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data() + i, static_cast<int>(n), nullptr, 0);
-        w.resize(static_cast<size_t>(wn));
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data() + i, static_cast<int>(n), w.data(), wn);
-        char buf[8];
-        BOOL lost = FALSE;
-        int m = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, w.data(), wn, buf, sizeof buf, nullptr, &lost);
-        if (m > 0 && !lost) out.append(buf, static_cast<size_t>(m));
+        std::string one = narrow(widen(utf8.substr(i, n), CP_UTF8), wcp, exact);
+        if (exact && !one.empty()) out += one;
         else out += "&#" + std::to_string(code) + ";";
         i += n;
     }
+    return out;
 #else
+    if (cp == CodePage::SystemAnsi) return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
     Converter conv("CP932", "UTF-8");
     while (!utf8.empty()) {
         size_t used = conv.run(utf8, out);
@@ -112,8 +156,8 @@ std::string from_utf8(std::string_view utf8, CodePage cp) {
             utf8.remove_prefix(n);
         }
     }
-#endif
     return out;
+#endif
 }
 
 }  // namespace corvane

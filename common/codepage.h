@@ -5,7 +5,10 @@
 
 namespace corvane {
 
-enum class CodePage { Utf8, Cp932 };
+// Utf8: texts pass unchanged.  Cp932: Shift_JIS as Windows has it.
+// SystemAnsi: the system's ANSI code page (Windows; 932 on Japanese
+// Windows), which the editor speaks there; elsewhere it reads as Utf8.
+enum class CodePage { Utf8, Cp932, SystemAnsi };
 
 // Length of the UTF-8 sequence starting at s[i] (1 for a stray byte or a
 // sequence cut short) and its code point in `cp`.

@@ -178,6 +178,14 @@ bool folder_exists_on_disk(std::string_view path) {
     return std::filesystem::is_directory(p, ec);
 }
 
+bool file_exists_on_disk(std::string_view path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    std::filesystem::path p(std::u8string(path.begin(), path.end()));
+    const std::filesystem::file_status st = std::filesystem::status(p, ec);
+    return std::filesystem::exists(st) && !std::filesystem::is_directory(st);
+}
+
 std::string relative_url(std::string_view chosen_file, std::string_view edited_file, PathStyle style) {
     return relative_url(chosen_file, edited_file, style, folder_exists_on_disk);
 }

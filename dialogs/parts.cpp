@@ -88,3 +88,14 @@ Group text_field(std::string attribute, std::string label_name, std::string capt
 }
 
 }  // namespace corvane::parts
+
+namespace corvane::parts {
+
+Group flag_box(const FlagBox& f) {
+    return Group{
+        check_box("CheckBox" + f.attribute, f.caption, f.box),
+        captioned(f.label_name, f.gap_caption, "Label" + f.attribute, f.attribute, f.x, f.y),
+    };
+}
+
+}  // namespace corvane::parts

@@ -68,3 +68,20 @@ Group text_field(std::string attribute, std::string label_name, std::string capt
 int gap_x(const std::string& caption, int x);
 
 }  // namespace corvane::parts
+
+namespace corvane::parts {
+
+// A check box `CheckBox<A>` for a bare attribute (NOWRAP, MULTIPLE,
+// SELECTED) with, under it, a label "(        )" whose gap holds the
+// attribute-name label `Label<A>`.
+struct FlagBox {
+    std::string attribute;    // "NOWRAP"
+    std::string caption;      // "折り返し禁止"
+    Rect box;
+    std::string label_name;   // "Label1"
+    std::string gap_caption;  // "(           )"
+    int x = 0, y = 0;         // the label under the box
+};
+Group flag_box(const FlagBox& flag);
+
+}  // namespace corvane::parts

@@ -25,7 +25,9 @@ int Control::spin_value() const {
     long long v = std::strtoll(s, &end, 10);
     bool number = end != s && *end == '\0' && text.find_first_of(" \t") == std::string::npos;
     if (!number) return lo;
-    if (errno == ERANGE || v > INT_MAX) v = INT_MAX;
+    // Beyond long long the sign still tells which limit is nearer.
+    if (errno == ERANGE) v = v < 0 ? INT_MIN : INT_MAX;
+    if (v > INT_MAX) v = INT_MAX;
     if (v < INT_MIN) v = INT_MIN;
     if (lo != hi) {
         if (v < lo) v = lo;

@@ -5,10 +5,6 @@
 
 #include "host/pelinorn.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace corvane {
 
 namespace {
@@ -17,9 +13,9 @@ std::string copy_text(const char* p) { return p ? std::string(p) : std::string()
 
 NativeHostLink::NativeHostLink() {
 #ifdef _WIN32
-    // The editor speaks the system's ANSI code page (Shift_JIS on Japanese
-    // Windows); elsewhere texts are passed through as UTF-8.
-    code_page_ = GetACP() == 932 ? CodePage::Cp932 : CodePage::Utf8;
+    // The editor speaks the system's ANSI code page, whatever it is
+    // (Shift_JIS on Japanese Windows).
+    code_page_ = CodePage::SystemAnsi;
 #else
     // On other systems the host is the stand-in link, which takes its code
     // page from the same variable.

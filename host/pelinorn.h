@@ -12,7 +12,9 @@
 
 #if defined(_WIN32)
 #if defined(PELINORN_BUILD)
-#define PELR_API __declspec(dllexport)
+/* Exported under the editor's decorated names by the module-definition
+ * file (host/pelinorn.def), not by the compiler's own names. */
+#define PELR_API
 #else
 #define PELR_API __declspec(dllimport)
 #endif

@@ -20,6 +20,15 @@ corvane_install() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 || return 1
 }
 
+# The Windows build (scripts/winbuild) and its tests under Wine and Xvfb
+# (tests/win/run): the cross compilers, zip; Wine, a virtual display, a key
+# sender, and the Japanese locale's source for Wine's code page.
+CORVANE_WINDOWS_BUILD_PACKAGES="mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix zip"
+CORVANE_WINDOWS_TEST_PACKAGES="wine wine64 fonts-wine xvfb xdotool locales"
+
+corvane_install_windows_build() { CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_BUILD_PACKAGES; }
+corvane_install_windows_tests() { CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_TEST_PACKAGES; }
+
 corvane_build() {
     if [ ! -f "$CORVANE_BUILD/CMakeCache.txt" ]; then
         cmake -S "$CORVANE_ROOT" -B "$CORVANE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2 || return 1

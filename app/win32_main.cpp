@@ -1,0 +1,81 @@
+// The Windows build's runs that may show a window, on the Win32 view.
+#include "app/win32_main.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <exception>
+#include <string>
+
+#include "app/switches.h"
+#include "common/casevocab.h"
+#include "common/sysinfo.h"
+#include "frame/win32/win32platform.h"
+#include "frame/win32/win32view.h"
+#include "host/native_hostlink.h"
+#include "setup/setup.h"
+
+namespace corvane {
+
+namespace {
+
+const int kBadSwitchExit = -1;
+
+// The first argument as the user wrote it: the C library's argv holds it in
+// the ANSI code page, which may not hold every character typed.
+std::string first_argument_utf8(const char* fallback) {
+    int n = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &n);
+    std::string arg = fallback;
+    if (args && n >= 2) arg = utf8(args[1]);
+    if (args) LocalFree(args);
+    return arg;
+}
+
+// The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
+// coordinate leaves that edge to the default placement.
+void bad_switch_message(HostLink& host, const std::string& arg) {
+    const int x = host.GetPosSize(0);
+    const int y = host.GetPosSize(1) + 50;
+    error_box_at("エラー", "パラメータエラー ( " + arg + " )\nPelinorデータの指定誤り", x, y);
+}
+
+// Creates the dialog (placement first: nothing in creation depends on the
+// case settings), loads the settings for a tag dialog, shows it and runs
+// the loop until the window is gone.
+int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win32Platform& platform) {
+    Dialog dialog(design, host, platform);
+    dialog.create();
+    if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
+    Win32DialogWindow window(dialog);
+    platform.set_owner(window.hwnd());
+    window.show(current_case());
+    run_message_loop(window);
+    platform.set_owner(nullptr);
+    return 0;
+}
+
+}  // namespace
+
+int win32_main(int argc, char** argv, const SwitchRow* row) {
+    NativeHostLink host;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&icc);
+    Win32Platform platform;
+    try {
+        if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);
+        if (!row) {
+            bad_switch_message(host, first_argument_utf8(argv[1]));
+            return kBadSwitchExit;
+        }
+        return run_dialog(row->design(), true, host, platform);
+    } catch (const std::exception& e) {
+        // An error during start-up itself: shown, then the run ends normally.
+        platform.show_error(e.what());
+        return 0;
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,6 @@
+# Cross-build for 64-bit Windows with MinGW-w64 (Debian's
+# g++-mingw-w64-x86-64-posix): the build the tests run under 64-bit Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CORVANE_MINGW_PREFIX x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,0 +1,74 @@
+# The Windows build (MinGW-w64 toolchain files in this folder): no Qt.
+# corvane.exe shows its dialogs with the Win32 view (frame/win32) and is
+# bound at load time to the editor's pelinorn.dll through an import library
+# made from host/pelinorn.def; the stand-in link is built as a DLL exporting
+# the same decorated names, for the tests.
+
+# GCC 12 warns of overlapping copies inside its own std::string code.
+add_compile_options(-Wno-restrict)
+foreach(layer corvane_common corvane_host corvane_comment corvane_frame corvane_dialogs corvane_setup corvane_switches)
+  target_compile_options(${layer} PRIVATE -Wno-restrict)
+endforeach()
+
+set(WIN_GEN ${CMAKE_BINARY_DIR}/gen)
+file(MAKE_DIRECTORY ${WIN_GEN})
+
+# The names as the editor exports them, and the names the compiler gives
+# the functions here: on i686 stdcall decorates them (pelr_SetData@8), on
+# x86_64 there is one calling convention and no decoration.
+file(STRINGS ${CMAKE_SOURCE_DIR}/host/pelinorn.def PELR_EXPORTS REGEX "^_pelr_[A-Za-z]+@[0-9]+$")
+list(LENGTH PELR_EXPORTS n)
+if(NOT n EQUAL 7)
+  message(FATAL_ERROR "host/pelinorn.def: expected seven exports, found ${n}")
+endif()
+set(import_def "LIBRARY pelinorn.dll\nEXPORTS\n")
+set(standin_def "LIBRARY pelinorn.dll\nEXPORTS\n")
+foreach(exported IN LISTS PELR_EXPORTS)
+  string(SUBSTRING ${exported} 1 -1 undecorated_at)  # pelr_SetData@8
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(internal ${undecorated_at})
+  else()
+    string(REGEX REPLACE "@[0-9]+$" "" internal ${undecorated_at})
+  endif()
+  string(APPEND import_def "${internal} == ${exported}\n")
+  string(APPEND standin_def "${exported} = ${internal}\n")
+endforeach()
+file(WRITE ${WIN_GEN}/pelinorn-import.def ${import_def})
+file(WRITE ${WIN_GEN}/pelinorn-standin.def ${standin_def})
+
+if(NOT CMAKE_DLLTOOL)
+  find_program(CMAKE_DLLTOOL NAMES ${CORVANE_MINGW_PREFIX}-dlltool dlltool REQUIRED)
+endif()
+set(PELR_IMPLIB ${CMAKE_BINARY_DIR}/libpelinorn-editor.a)
+add_custom_command(OUTPUT ${PELR_IMPLIB}
+  COMMAND ${CMAKE_DLLTOOL} -d ${WIN_GEN}/pelinorn-import.def -l ${PELR_IMPLIB}
+  DEPENDS ${CMAKE_SOURCE_DIR}/host/pelinorn.def ${WIN_GEN}/pelinorn-import.def
+  COMMENT "Import library of pelinorn.dll")
+add_custom_target(pelinorn_implib DEPENDS ${PELR_IMPLIB})
+add_library(pelinorn_editor INTERFACE)
+add_dependencies(pelinorn_editor pelinorn_implib)
+target_link_libraries(pelinorn_editor INTERFACE ${PELR_IMPLIB})
+
+# The stand-in link as a Windows DLL: exports exactly the seven names.
+add_library(pelinorn SHARED host/standin/standin.cpp ${WIN_GEN}/pelinorn-standin.def)
+set_target_properties(pelinorn PROPERTIES PREFIX "" OUTPUT_NAME pelinorn)
+target_include_directories(pelinorn PRIVATE ${CMAKE_SOURCE_DIR}/host)
+target_link_libraries(pelinorn PRIVATE corvane_common)
+
+# The Win32 view of the form model.
+file(GLOB WIN32_VIEW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/frame/win32/*.cpp)
+add_library(corvane_win32 STATIC ${WIN32_VIEW_SOURCES})
+target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32 comdlg32 comctl32)
+target_compile_definitions(corvane_win32 PUBLIC UNICODE _UNICODE)
+
+add_executable(corvane WIN32 app/main.cpp app/win32_main.cpp host/native_hostlink.cpp)
+target_compile_definitions(corvane PRIVATE CORVANE_WIN32_VIEW)
+target_link_libraries(corvane PRIVATE corvane_win32 corvane_switches pelinorn_editor)
+
+if(CORVANE_TESTS)
+  add_subdirectory(tests/win)
+endif()
+
+# Renders every dialog to PNG under Wine (scripts/shots --win).
+add_executable(corvane_winshots tools/winshots.cpp)
+target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)
