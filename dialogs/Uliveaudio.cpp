@@ -1,6 +1,8 @@
 // TFormLiveAudio: an EMBED tag for the LiveAudio player: console or single
 // controls with their size, start and end time, autostart, loop, and the
 // volume or, under master sound, the group's name.  No end text.
+#include <utility>
+
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
 #include "dialogs/soundparts.h"
