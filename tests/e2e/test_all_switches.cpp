@@ -241,26 +241,30 @@ void run_case(Case& r, const std::string& display, const std::string& xdotool) {
         x.timeout_ms = timeout_ms;
         return run_process(xdotool, x);
     };
+    // Each step has a deadline of its own; the program is killed after 15 s.
+    using Clock = std::chrono::steady_clock;
+    auto within = [](Clock::time_point deadline) { return Clock::now() < deadline; };
     if (r.expect_window) {
         // Any mapped window with a name: only this program runs on the display.
         std::string window;
-        for (int i = 0; i < 200 && window.empty() && !done; ++i) {
-            window = first_line(xdo({"search", "--onlyvisible", "--name", "."}).out);
+        for (auto until = Clock::now() + std::chrono::seconds(10); window.empty() && !done && within(until);) {
+            window = first_line(xdo({"search", "--onlyvisible", "--name", "."}, 2000).out);
             if (window.empty()) usleep(50000);
         }
         if (window.empty()) {
             r.note = "no window came up";
         } else {
             // The caption is complete once the show step ran.
-            for (int i = 0; i < 20; ++i) {
-                r.title = first_line(xdo({"getwindowname", window}).out);
+            for (auto until = Clock::now() + std::chrono::seconds(2); within(until);) {
+                r.title = first_line(xdo({"getwindowname", window}, 2000).out);
                 if (r.title == r.expected_title || r.title == "エラー") break;
                 usleep(50000);
             }
+            // A key may come before the window takes the focus: press again.
             const char* key = r.title == "エラー" ? "Return" : "Escape";
             for (int i = 0; i < 5 && !done; ++i) {
-                xdo({"windowfocus", "--sync", window, "key", key});
-                for (int w = 0; w < 20 && !done; ++w) usleep(50000);
+                xdo({"windowfocus", "--sync", window, "key", key}, 3000);
+                for (auto until = Clock::now() + std::chrono::seconds(1); !done && within(until);) usleep(20000);
             }
         }
     }
