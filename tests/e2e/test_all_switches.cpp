@@ -205,6 +205,7 @@ private:
 
 struct Case {
     std::string arg;
+    std::vector<std::string> more;  // later arguments, which count for nothing
     const char* ini = nullptr;   // the settings the copy was given (for messages)
     std::string exe;
     std::string expected_title;  // window caption, or "エラー" for the error box
@@ -223,6 +224,7 @@ std::string first_line(const std::string& s) { return s.substr(0, s.find('\n'));
 void run_case(Case& r, const std::string& display, const std::string& xdotool) {
     ProcessOptions o;
     o.args = {r.arg};
+    o.args.insert(o.args.end(), r.more.begin(), r.more.end());
     o.env["DISPLAY"] = display;
     o.env["QT_QPA_PLATFORM"] = std::nullopt;
     o.env["WAYLAND_DISPLAY"] = std::nullopt;
@@ -335,6 +337,24 @@ TEST_F(AllSwitches, EveryDialogShowsItsCaptionAndEscapeHandsTheSelectionBack) {
         }
     }
     ASSERT_EQ(runs.size(), 80u);
+    run_all(runs);
+    if (std::string p = problems(runs); !p.empty()) ADD_FAILURE() << p;
+}
+
+TEST_F(AllSwitches, OnlyTheFirstArgumentCounts) {
+    ProgramCopy plain("later", nullptr);
+    std::vector<Case> runs;
+    for (auto [arg, caption] : {std::pair{"/LiveAudio", "Pelinor - HTML : LiveAudio <EMBED>"},
+                                {"/FRAMES", "Pelinor - HTML : ﾌﾚｰﾑひな形作成<FRAMESET> <FRAME>"},
+                                {"/img", "エラー"}}) {
+        Case r;
+        r.arg = arg;
+        r.more = {"/COMMENT", "/MIDPLUG"};
+        r.exe = plain.exe();
+        r.expected_title = caption;
+        r.expected_code = std::string(caption) == "エラー" ? 255 : 0;
+        runs.push_back(r);
+    }
     run_all(runs);
     if (std::string p = problems(runs); !p.empty()) ADD_FAILURE() << p;
 }
