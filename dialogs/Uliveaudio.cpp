@@ -95,7 +95,7 @@ const DialogDesign& TFormLiveAudio() {
             // Right: playing, then the volume or the master sound group.
             sound::false_true_group("AUTOSTART", "自動再生 (          )", "未指定（しない）", {248, 60, 177, 69}, 2),
             sound::repeat_group({"LOOP", "演奏繰り返し (     )", sound::false_true_items("未指定（しない）", true),
-                                 sound::false_true_values(true), {248, 136, 177, 85}}),
+                                 sound::false_true_values(true), {248, 136, 177, 93}}),
             parts::captioned("Label4", "音量 (           )", "LabelVOLUME", "VOLUME", 248, 236),
             spin("CSpinEditVOLUME", {360, 232, 49, 21}, 0, 100),
             parts::named_box("MASTERSOUND", "全体管理 (                  )", {248, 262, 0, 0}),

@@ -70,10 +70,10 @@ const DialogDesign& TFormMIDPLUG() {
             parts::text_field("HEIGHT", "Label9", "ｺﾝﾄﾛｰﾙの高さ (          )", 16, 274, {168, 270, 57, 21}, "40"),
             parts::text_field("TEXT", "Label1", "ﾊﾟﾈﾙ表示文字 (       )", 16, 300, {16, 316, 209, 21}),
             // Right: playing and saving.
-            sound::false_true_group("AUTOSTART", "自動再生 (                )", "未指定（する）", {240, 112, 177, 69}),
+            sound::false_true_group("AUTOSTART", "自動再生 (                )", "未指定（する）", {240, 112, 177, 65}),
             sound::repeat_group({"REPEAT", "演奏繰り返し (           )", sound::false_true_items("未指定（する）", true),
-                                 sound::false_true_values(true), {240, 188, 177, 85}}),
-            sound::false_true_group("SAVE", "保存可 (        )", "未指定（しない）", {240, 280, 177, 69}),
+                                 sound::false_true_values(true), {240, 184, 177, 93}}),
+            sound::false_true_group("SAVE", "保存可 (        )", "未指定（しない）", {240, 284, 177, 69}),
             ok_button(296, 356),
             cancel_button(376, 356),
         },
