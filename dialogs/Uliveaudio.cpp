@@ -1,6 +1,8 @@
 // TFormLiveAudio: an EMBED tag for the LiveAudio player: console or single
 // controls with their size, start and end time, autostart, loop, and the
 // volume or, under master sound, the group's name.  No end text.
+#include <utility>
+
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
 #include "dialogs/soundparts.h"
@@ -65,8 +67,7 @@ const DialogDesign& TFormLiveAudio() {
         .controls = {
             sound::file_row(FileFilters::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
             // Left: the console and its size, then the times.
-            check_box("CheckBoxHIDDEN", "ｺﾝｿｰﾙ非表示 (           )", {16, 60, 0, 0}),
-            name_label("StaticTextHIDDEN", "HIDDEN", "CheckBoxHIDDEN", parts::gap_x("ｺﾝｿｰﾙ非表示 (", 34), 60),
+            parts::named_box("HIDDEN", "ｺﾝｿｰﾙ非表示 (           )", {16, 60, 0, 0}),
             parts::value_group({"CONTROLS", "ｺﾝﾄﾛｰﾙ (         )",
                                 {"未指定       (ｺﾝｿｰﾙ（大）)", "ｺﾝｿｰﾙ（大）  (\"console\")",
                                  "ｺﾝｿｰﾙ（小）  (\"smallconsole\")", "ﾎﾞﾘｭｰﾑ       (\"volumelever\")",
@@ -94,12 +95,10 @@ const DialogDesign& TFormLiveAudio() {
             // Right: playing, then the volume or the master sound group.
             sound::false_true_group("AUTOSTART", "自動再生 (          )", "未指定（しない）", {248, 60, 177, 69}, 2),
             sound::repeat_group({"LOOP", "演奏繰り返し (     )", sound::false_true_items("未指定（しない）", true),
-                                 sound::false_true_values(true), {248, 136, 177, 85}}),
+                                 sound::false_true_values(true), {248, 136, 177, 93}}),
             parts::captioned("Label4", "音量 (           )", "LabelVOLUME", "VOLUME", 248, 236),
             spin("CSpinEditVOLUME", {360, 232, 49, 21}, 0, 100),
-            check_box("CheckBoxMASTERSOUND", "全体管理 (                  )", {248, 262, 0, 0}),
-            name_label("StaticTextMASTERSOUND", "MASTERSOUND", "CheckBoxMASTERSOUND",
-                       parts::gap_x("全体管理 (", 266), 262),
+            parts::named_box("MASTERSOUND", "全体管理 (                  )", {248, 262, 0, 0}),
             parts::captioned("Label8", "名前 (        )", "LabelNAME", "NAME", 264, 290),
             edit("EditNAME", {344, 286, 97, 21}).disabled(),
             ok_button(296, 356),

@@ -54,9 +54,7 @@ const DialogDesign& TFormMIDPLUG() {
         .client_h = 391,
         .controls = {
             sound::file_row(FileFilters::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
-            check_box("CheckBoxPLUGINSPAGE", "ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (                  )", {16, 60, 0, 0}),
-            name_label("StaticTextPLUGINSPAGE", "PLUGINSPAGE", "CheckBoxPLUGINSPAGE",
-                       parts::gap_x("ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (", 34), 60),
+            parts::named_box("PLUGINSPAGE", "ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (                  )", {16, 60, 0, 0}),
             combo_edit("ComboBoxPLUGINSPAGE", {32, 80, 313, 21},
                        {"http://plugins.example/midplug/", "http://plugins.example/midplug/ja/"})
                 .disabled(),
@@ -67,15 +65,15 @@ const DialogDesign& TFormMIDPLUG() {
                         {16, 112, 209, 125})
                 .pitch_fixed()
                 .upper_with_value(),
-            name_label("StaticTextPANEL", "PANEL", "RadioGroupPANEL", parts::gap_x("ﾊﾟﾈﾙ種別 (", 24), 112),
+            name_label("StaticTextPANEL", "PANEL", "RadioGroupPANEL", parts::gap_x("ﾊﾟﾈﾙ種別 (         )", 24), 112),
             parts::text_field("WIDTH", "Label2", "ｺﾝﾄﾛｰﾙの幅 (         )", 16, 248, {168, 244, 57, 21}, "150"),
             parts::text_field("HEIGHT", "Label9", "ｺﾝﾄﾛｰﾙの高さ (          )", 16, 274, {168, 270, 57, 21}, "40"),
             parts::text_field("TEXT", "Label1", "ﾊﾟﾈﾙ表示文字 (       )", 16, 300, {16, 316, 209, 21}),
             // Right: playing and saving.
-            sound::false_true_group("AUTOSTART", "自動再生 (                )", "未指定（する）", {240, 112, 177, 69}),
+            sound::false_true_group("AUTOSTART", "自動再生 (                )", "未指定（する）", {240, 112, 177, 65}),
             sound::repeat_group({"REPEAT", "演奏繰り返し (           )", sound::false_true_items("未指定（する）", true),
-                                 sound::false_true_values(true), {240, 188, 177, 85}}),
-            sound::false_true_group("SAVE", "保存可 (        )", "未指定（しない）", {240, 280, 177, 69}),
+                                 sound::false_true_values(true), {240, 184, 177, 93}}),
+            sound::false_true_group("SAVE", "保存可 (        )", "未指定（しない）", {240, 284, 177, 69}),
             ok_button(296, 356),
             cancel_button(376, 356),
         },

@@ -98,4 +98,14 @@ Group flag_box(const FlagBox& f) {
     };
 }
 
+Group named_box(std::string attribute, std::string caption, Rect box) {
+    // The caption starts right of the box's square, about 18 pixels in.
+    const int nx = gap_x(caption, box.x + 18);
+    const std::string name = "CheckBox" + attribute;
+    return Group{
+        check_box(name, std::move(caption), box),
+        name_label("StaticText" + attribute, attribute, name, nx, box.y),
+    };
+}
+
 }  // namespace corvane::parts

@@ -84,4 +84,8 @@ struct FlagBox {
 };
 Group flag_box(const FlagBox& flag);
 
+// A check box `CheckBox<A>` whose own caption holds the gap
+// ("ｺﾝｿｰﾙ非表示 (           )") of its name label `StaticText<A>`.
+Group named_box(std::string attribute, std::string caption, Rect box);
+
 }  // namespace corvane::parts

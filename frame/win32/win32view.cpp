@@ -280,7 +280,12 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             for (int i = 0; i < n; ++i) {
                 int col = i / rows, row = i % rows;
                 int h = std::min(row_h, 17);
-                Rect at{r.x + 8 + col * col_w, r.y + top + row * row_h + (row_h - h) / 2, col_w - 2, h};
+                // As wide as its text in either letter case, no wider: a
+                // control beside an item ("回数指定  →" and its count) is not
+                // covered by the button.
+                const SIZE s = text_size(font, wide(to_upper_ascii(b.model->item(i))));
+                const int w = std::min(col_w - 2, static_cast<int>(GetSystemMetrics(SM_CXMENUCHECK) + 8 + s.cx));
+                Rect at{r.x + 8 + col * col_w, r.y + top + row * row_h + (row_h - h) / 2, w, h};
                 DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
                 b.radios.push_back(make(L"BUTTON", style, 0, wide(b.model->item(i)), at, new_id(bi, i)));
             }
