@@ -20,7 +20,8 @@ wine_env_start() {
     localedef -i ja_JP -f UTF-8 "$WINE_WORK/locale/ja_JP.UTF-8" 2>/dev/null ||
         { echo "wine_env: localedef cannot build ja_JP.UTF-8"; return 1; }
     export LOCPATH=$WINE_WORK/locale
-    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    # (This shell cannot load it itself and would say so.)
+    { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
     unset WAYLAND_DISPLAY
 
     local n
