@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-#include <shellapi.h>
 
 #include <exception>
 #include <string>
@@ -27,7 +25,9 @@ const int kBadSwitchExit = -1;
 // the ANSI code page, which may not hold every character typed.
 std::string first_argument_utf8(const char* fallback) {
     int n = 0;
-    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &n);
+    using Split = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+    auto split = reinterpret_cast<Split>(reinterpret_cast<void*>(system_function(L"shell32.dll", "CommandLineToArgvW")));
+    LPWSTR* args = split ? split(GetCommandLineW(), &n) : nullptr;
     std::string arg = fallback;
     if (args && n >= 2) arg = utf8(args[1]);
     if (args) LocalFree(args);
@@ -61,8 +61,6 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win3
 
 int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
     Win32Platform platform;
     try {
         if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);

@@ -58,7 +58,8 @@ target_link_libraries(pelinorn PRIVATE corvane_common)
 # The Win32 view of the form model.
 file(GLOB WIN32_VIEW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/frame/win32/*.cpp)
 add_library(corvane_win32 STATIC ${WIN32_VIEW_SOURCES})
-target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32 comdlg32 comctl32)
+# comctl32, comdlg32 and shell32 are loaded when first needed.
+target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32)
 target_compile_definitions(corvane_win32 PUBLIC UNICODE _UNICODE)
 
 add_executable(corvane WIN32 app/main.cpp app/win32_main.cpp host/native_hostlink.cpp)
@@ -72,3 +73,8 @@ endif()
 # Renders every dialog to PNG under Wine (scripts/shots --win).
 add_executable(corvane_winshots tools/winshots.cpp)
 target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)
+
+# Yardstick for the dialog start-up benchmark under Wine (scripts/bench).
+add_executable(bare_dialog_win32 tools/bare_dialog_win32.cpp)
+set_target_properties(bare_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
+target_link_libraries(bare_dialog_win32 PRIVATE user32 gdi32)

@@ -4,8 +4,6 @@
 // Usage: corvane_winshots OUTDIR [ELEMENT ATTRIBUTE VALUE]
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -144,8 +142,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: corvane_winshots OUTDIR [ELEMENT ATTRIBUTE VALUE]\n");
         return 2;
     }
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
     corvane::CaseSettings cs;
     std::string suffix;
     if (argc == 5) {

@@ -50,6 +50,26 @@ std::wstring masked(const std::string& mask, const std::wstring& text) {
 
 }  // namespace
 
+FARPROC system_function(const wchar_t* dll, const char* name) {
+    HMODULE m = GetModuleHandleW(dll);
+    if (!m) m = LoadLibraryW(dll);
+    return m ? GetProcAddress(m, name) : nullptr;
+}
+
+namespace {
+// The up-down control of the spin edits lives in comctl32.
+void register_up_down() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(system_function(L"comctl32.dll", "InitCommonControlsEx")))) {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS};
+        init(&icc);
+    }
+}
+}  // namespace
+
 std::wstring wide(const std::string& s) {
     if (s.empty()) return {};
     int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
@@ -229,7 +249,7 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             b.hwnd = make(L"EDIT", ES_AUTOHSCROLL | WS_GROUP | stop, WS_EX_CLIENTEDGE, text, r, new_id(bi, -1));
             if (d.kind == Kind::MaskEdit) {
                 SendMessageW(b.hwnd, EM_SETLIMITTEXT, d.mask.size(), 0);
-                SetWindowSubclass(b.hwnd, mask_edit_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+                subclass(b, mask_edit_proc);
             }
             break;
         }
@@ -280,9 +300,10 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             Rect at{r.x, r.y, std::max(1, r.w - arrows), r.h};
             b.hwnd = make(L"EDIT", ES_AUTOHSCROLL | WS_GROUP | stop, WS_EX_CLIENTEDGE, wide(b.model->text), at,
                           new_id(bi, -1));
-            SetWindowSubclass(b.hwnd, spin_edit_proc, 2, reinterpret_cast<DWORD_PTR>(this));
+            subclass(b, spin_edit_proc);
             // Not attached to the edit: the model, not the control, decides
             // the value, so the arrows come back here as steps.
+            register_up_down();
             b.updown = make(UPDOWN_CLASSW, 0, 0, L"", {r.x + r.w - arrows, r.y, arrows, r.h}, new_id(bi, 0));
             SendMessageW(b.updown, UDM_SETRANGE32, static_cast<WPARAM>(INT_MIN / 2), INT_MAX / 2);
             break;
@@ -627,25 +648,38 @@ void Win32DialogWindow::spin_step(Binding& b, int steps) {
     SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
 }
 
+// An edit with a procedure of the view's in front of its own; the view is
+// found through the dialog window, the edit's parent.
+void Win32DialogWindow::subclass(Binding& b, WNDPROC proc) {
+    b.edit_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(b.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+LRESULT Win32DialogWindow::pass_on(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    Binding* b = self ? self->binding_of(hwnd) : nullptr;
+    if (b && b->edit_proc) return CallWindowProcW(b->edit_proc, hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 // Up and down in a spin edit step its value, as its arrows do.
-LRESULT CALLBACK Win32DialogWindow::spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<Win32DialogWindow*>(data);
-    if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN)) {
+LRESULT CALLBACK Win32DialogWindow::spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    if (self && msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN)) {
         if (Binding* b = self->binding_of(hwnd)) self->spin_step(*b, wp == VK_UP ? 1 : -1);
         return 0;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return pass_on(hwnd, msg, wp, lp);
 }
 
 // The masked edit keeps its literals and its length: a digit fills the
 // place at the caret and moves past the literals after it; Backspace and
 // Delete blank a place; nothing else is taken.
-LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const bool editing = msg == WM_CHAR || (msg == WM_KEYDOWN && wp == VK_DELETE) || msg == WM_PASTE ||
                          msg == WM_CUT || msg == WM_CLEAR;
-    auto* self = reinterpret_cast<Win32DialogWindow*>(data);
-    Binding* b = editing ? self->binding_of(hwnd) : nullptr;
-    if (!b) return DefSubclassProc(hwnd, msg, wp, lp);
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    Binding* b = editing && self ? self->binding_of(hwnd) : nullptr;
+    if (!b) return pass_on(hwnd, msg, wp, lp);
     const std::string& mask = b->model->def->mask;
     auto place = [&](size_t i) { return i < mask.size() && mask[i] == '0'; };
     auto put = [&](std::wstring text, size_t caret) {
@@ -684,7 +718,7 @@ LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM w
                 put(text, at);
                 return 0;
             }
-            if (c < 0x20) return DefSubclassProc(hwnd, msg, wp, lp);
+            if (c < 0x20) return pass_on(hwnd, msg, wp, lp);
             return 0;
         }
         case WM_KEYDOWN:
@@ -703,7 +737,7 @@ LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM w
         default:
             break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return pass_on(hwnd, msg, wp, lp);
 }
 
 // ---------------------------------------------------------------------------

@@ -39,6 +39,9 @@ wine_env_start() {
     [ -e "/tmp/.X11-unix/X$n" ] || { echo "wine_env: Xvfb did not start"; cat "$WINE_WORK/xvfb.log"; return 1; }
 
     local t0=$SECONDS
+    # One wineserver for the run, so that each program starts quickly.
+    mkdir -p "$WINEPREFIX"
+    wineserver -p 600 || { echo "wine_env: wineserver does not start"; return 1; }
     timeout -k 5 240 wine wineboot -i > "$WINE_WORK/wineboot.log" 2>&1 ||
         { echo "wine_env: wineboot failed"; tail -20 "$WINE_WORK/wineboot.log"; return 1; }
     # Wine draws the windows' frames itself and puts them where they ask
@@ -60,8 +63,6 @@ REG
     iconv -f UTF-8 -t CP932 "$WINE_WORK/setup.reg" > "$WINE_WORK/setup-sjis.reg"
     timeout -k 5 60 wine regedit /S "$(winepath -w "$WINE_WORK/setup-sjis.reg" 2>/dev/null)" > /dev/null 2>&1 ||
         { echo "wine_env: the registry settings could not be made"; return 1; }
-    # One wineserver for the run, so that each program starts quickly.
-    wineserver -p 600
     echo "wine_env: prefix ready in $((SECONDS - t0)) s on DISPLAY=$DISPLAY"
 }
 
