@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -20,8 +21,6 @@
 namespace corvane {
 
 namespace {
-
-const char* const kAppTitle = "Pelinor - HTML";
 
 const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
 
@@ -52,10 +51,10 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     QMessageBox box(QMessageBox::Critical, "エラー", text, QMessageBox::Ok);
     box.adjustSize();
     if (x >= 0 || y >= 0) {
-        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QSize size = box.sizeHint();
-        int left = x >= 0 ? x : screen.x() + (screen.width() - size.width()) / 2;
-        int top = y >= 0 ? y : screen.y() + (screen.height() - size.height()) / 2;
+        int left = x >= 0 ? x : area.x() + (area.width() - size.width()) / 2;
+        int top = y >= 0 ? y : area.y() + (area.height() - size.height()) / 2;
         box.move(left, top);
     }
     box.exec();
@@ -113,6 +112,15 @@ void start_message_handler(QtMsgType type, const QMessageLogContext&, const QStr
     no_display(*g_start.host, g_start.argc, g_start.argv, g_start.row, why.c_str());
 }
 
+// Once the application object stands, every message of Qt goes to standard
+// error, which start-up has already moved off the editor's text when the two
+// shared a pipe or file (common/diagnostics.h): never to standard output,
+// and never to a system log where the user would not look.
+void message_handler(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    const char* category = context.category && std::strcmp(context.category, "default") != 0 ? context.category : "";
+    std::fprintf(stderr, "corvane: %s%s%s\n", category, *category ? ": " : "", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int gui_main(int argc, char** argv, const SwitchRow* row) {
@@ -122,9 +130,9 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     // the first one alone decides what the run does.
     int qt_argc = 1;
     g_start = {&host, argc, argv, row};
-    QtMessageHandler previous = qInstallMessageHandler(start_message_handler);
+    qInstallMessageHandler(start_message_handler);
     QApplication app(qt_argc, argv);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(message_handler);
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
     QtPlatform platform;

@@ -12,6 +12,7 @@
 #include "app/switches.h"
 #include "app/win32_main.h"
 #include "comment/comment.h"
+#include "common/diagnostics.h"
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
 
@@ -41,6 +42,9 @@ int run_app_module(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Standard output is the editor's text: no message may reach it, nor a
+    // standard error that shares its pipe or file.
+    corvane::separate_diagnostics();
     const corvane::SwitchRow* row = argc >= 2 ? corvane::find_switch(argv[1]) : nullptr;
     if (row && row->action == corvane::Action::Comment) {
         // No window, no settings, no Qt: the toggle runs on the host's bytes.

@@ -17,6 +17,36 @@ constexpr SwitchRow kSwitches[] = {
     {"/UL", Action::TagDialog, TFormUL},
     {"/OL", Action::TagDialog, TFormOL},
     {"/LI", Action::TagDialog, TFormLI},
+    {"/IMG", Action::TagDialog, TFormIMG},
+    {"/MAP", Action::TagDialog, TFormMAP},
+    {"/AREA", Action::TagDialog, TFormAREA},
+    {"/MAPS", Action::TagDialog, TFormMAPS},
+    {"/TABLE", Action::TagDialog, TFormTABLE},
+    {"/CAPTION", Action::TagDialog, TFormCAPTION},
+    {"/TR", Action::TagDialog, TFormTR},
+    {"/TDTH", Action::TagDialog, TFormTDTH},
+    {"/FORM", Action::TagDialog, TFormFORM},
+    {"/SELECT", Action::TagDialog, TFormSELECT},
+    {"/OPTION", Action::TagDialog, TFormOPTION},
+    {"/TEXTAREA", Action::TagDialog, TFormTEXTAREA},
+    {"/INPUTtext", Action::TagDialog, TFormINPUTtext},
+    {"/INPUTpassword", Action::TagDialog, TFormINPUTpassword},
+    {"/INPUTbutton", Action::TagDialog, TFormINPUTbutton},
+    {"/INPUTcheckbox", Action::TagDialog, TFormINPUTcheckbox},
+    {"/INPUTradio", Action::TagDialog, TFormINPUTradio},
+    {"/INPUTsubmit", Action::TagDialog, TFormINPUTsubmit},
+    {"/INPUTreset", Action::TagDialog, TFormINPUTreset},
+    {"/INPUTimage", Action::TagDialog, TFormINPUTimage},
+    {"/INPUThidden", Action::TagDialog, TFormINPUThidden},
+    {"/INPUTfile", Action::TagDialog, TFormINPUTfile},
+    {"/FRAMESET", Action::TagDialog, TFormFRAMESET},
+    {"/FRAME", Action::TagDialog, TFormFRAME},
+    {"/FRAMES", Action::TagDialog, TFormFRAMES},
+    {"/HTML", Action::TagDialog, TFormHTML},
+    {"/BODY", Action::TagDialog, TFormBODY},
+    {"/BGSOUND", Action::TagDialog, TFormBGSOUND},
+    {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
+    {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
     {"/COMMENT", Action::Comment, nullptr},
 };
 }  // namespace
@@ -27,8 +57,6 @@ const SwitchRow* find_switch(std::string_view arg) {
     return nullptr;
 }
 
-}  // namespace corvane
-
-namespace corvane {
 std::span<const SwitchRow> all_switches() { return kSwitches; }
+
 }  // namespace corvane

@@ -17,10 +17,7 @@ struct SwitchRow {
 
 // The row whose switch equals `arg`, or nullptr.
 const SwitchRow* find_switch(std::string_view arg);
-
-}  // namespace corvane
-
-namespace corvane {
 // Every row, in table order.
 std::span<const SwitchRow> all_switches();
+
 }  // namespace corvane

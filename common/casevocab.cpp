@@ -72,7 +72,6 @@ const std::string& word(int k, Role role, const CaseSettings& settings) {
     return entries().at(static_cast<size_t>(2 * k + (settings.lower(role) ? 1 : 0)));
 }
 
-const std::string& word(int k, Role role) { return word(k, role, current_case()); }
 
 std::string to_upper_ascii(std::string_view text) {
     std::string out(text);

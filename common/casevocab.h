@@ -43,8 +43,6 @@ enum Word : int {
 const std::string& vocab_entry(int i);
 // Word k in the case that `settings` give the role.
 const std::string& word(int k, Role role, const CaseSettings& settings);
-// Same, with the process-wide settings.
-const std::string& word(int k, Role role);
 
 // Only a-z / A-Z change; every other byte is left alone, so UTF-8 text keeps
 // all its multi-byte characters.  Not for Shift_JIS bytes: a trail byte may

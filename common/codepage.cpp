@@ -11,18 +11,16 @@
 
 namespace corvane {
 
-namespace {
-
-// Length of the UTF-8 sequence starting at s[i] (1 for a stray byte) and its
-// code point.
-size_t utf8_next(std::string_view s, size_t i, unsigned& cp) {
+size_t utf8_next(std::string_view s, size_t i, char32_t& cp) {
     unsigned char c = static_cast<unsigned char>(s[i]);
     size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
     if (i + n > s.size()) n = 1;
-    cp = n == 1 ? c : n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
-    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    cp = n == 1 ? c : n == 2 ? (c & 0x1Fu) : n == 3 ? (c & 0x0Fu) : (c & 0x07u);
+    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
     return n;
 }
+
+namespace {
 
 #ifndef _WIN32
 class Converter {
@@ -135,7 +133,7 @@ std::string from_utf8(std::string_view utf8, CodePage cp) {
     std::string out;
     out.reserve(utf8.size() + 16);
     for (size_t i = 0; i < utf8.size();) {
-        unsigned code = 0;
+        char32_t code = 0;
         size_t n = utf8_next(utf8, i, code);
         std::string one = narrow(widen(utf8.substr(i, n), CP_UTF8), wcp, exact);
         if (exact && !one.empty()) out += one;
@@ -152,7 +150,7 @@ std::string from_utf8(std::string_view utf8, CodePage cp) {
         size_t used = conv.run(utf8, out);
         utf8.remove_prefix(used);
         if (!utf8.empty()) {  // a character CP932 cannot hold
-            unsigned code = 0;
+            char32_t code = 0;
             size_t n = utf8_next(utf8, 0, code);
             out += "&#" + std::to_string(code) + ";";
             utf8.remove_prefix(n);

@@ -10,6 +10,10 @@ namespace corvane {
 // Windows), which the editor speaks there; elsewhere it reads as Utf8.
 enum class CodePage { Utf8, Cp932, SystemAnsi };
 
+// Length of the UTF-8 sequence starting at s[i] (1 for a stray byte or a
+// sequence cut short) and its code point in `cp`.
+size_t utf8_next(std::string_view s, size_t i, char32_t& cp);
+
 // Host bytes -> UTF-8.  Bytes the code page does not define become U+FFFD.
 std::string to_utf8(std::string_view bytes, CodePage cp);
 // UTF-8 -> host bytes.  A character the code page cannot hold is written as

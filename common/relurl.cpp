@@ -4,6 +4,8 @@
 #include <system_error>
 #include <vector>
 
+#include "common/codepage.h"
+
 namespace corvane {
 
 namespace {
@@ -16,16 +18,6 @@ bool is_sep(char c, PathStyle style) {
 // part when taking a file's name.
 bool ends_folder(char c, PathStyle style) {
     return is_sep(c, style) || (style == PathStyle::Windows && c == ':');
-}
-
-// Decodes one UTF-8 sequence at s[i]; a stray byte stands for itself.
-size_t next_code_point(std::string_view s, size_t i, char32_t& cp) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    if (i + n > s.size()) n = 1;
-    cp = n == 1 ? c : n == 2 ? (c & 0x1Fu) : n == 3 ? (c & 0x0Fu) : (c & 0x07u);
-    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
-    return n;
 }
 
 // Folds the upper-case letters that Windows file names treat as equal to
@@ -46,8 +38,8 @@ bool same_name(std::string_view a, std::string_view b, PathStyle style) {
     size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         char32_t ca, cb;
-        i += next_code_point(a, i, ca);
-        j += next_code_point(b, j, cb);
+        i += utf8_next(a, i, ca);
+        j += utf8_next(b, j, cb);
         if (fold_case(ca) != fold_case(cb)) return false;
     }
     return i == a.size() && j == b.size();
@@ -184,6 +176,14 @@ bool folder_exists_on_disk(std::string_view path) {
     std::error_code ec;
     std::filesystem::path p(std::u8string(path.begin(), path.end()));
     return std::filesystem::is_directory(p, ec);
+}
+
+bool file_exists_on_disk(std::string_view path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    std::filesystem::path p(std::u8string(path.begin(), path.end()));
+    const std::filesystem::file_status st = std::filesystem::status(p, ec);
+    return std::filesystem::exists(st) && !std::filesystem::is_directory(st);
 }
 
 std::string relative_url(std::string_view chosen_file, std::string_view edited_file, PathStyle style) {

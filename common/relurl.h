@@ -37,6 +37,10 @@ using FolderExists = std::function<bool(std::string_view)>;
 
 // Whether `path` is an existing folder on this machine's file system.
 bool folder_exists_on_disk(std::string_view path);
+// Whether `path` names something on this machine's file system that is not
+// a folder (a file, also a pipe or a device).  Only asks for the entry's
+// kind; nothing is opened.
+bool file_exists_on_disk(std::string_view path);
 
 // URL that leads from the edited file to the chosen file:
 //  - the bare name when both lie in the same folder,

@@ -26,13 +26,14 @@ std::string program_dir() {
     return path.substr(0, cut == 0 ? 1 : cut);
 }
 
-std::string program_file(const std::string& name) {
+std::string join_path(const std::string& folder, const std::string& name) {
 #ifdef _WIN32
-    return program_dir() + "\\" + name;
+    return folder + "\\" + name;
 #else
-    std::string dir = program_dir();
-    return dir == "/" ? dir + name : dir + "/" + name;
+    return folder == "/" ? folder + name : folder + "/" + name;
 #endif
 }
+
+std::string program_file(const std::string& name) { return join_path(program_dir(), name); }
 
 }  // namespace corvane

@@ -49,8 +49,10 @@ Group color_box(const ColorBox& b) {
 
 Group value_group(const ValueGroup& g) {
     const std::string name = "RadioGroup" + g.attribute;
+    ControlDef list = radio_group(name, g.caption, g.items, g.rect, g.selected, g.columns);
+    list.fixed_pitch = g.fixed_pitch;
     return Group{
-        radio_group(name, g.caption, g.items, g.rect, 0, g.columns).upper_with_value().twin(g.values),
+        std::move(list.upper_with_value().twin(g.values)),
         name_label("StaticText" + g.attribute, g.attribute, name, gap_x(g.caption, g.rect.x + 8), g.rect.y),
     };
 }
@@ -76,11 +78,23 @@ Group percent_field(const PercentField& f) {
     };
 }
 
-Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit_rect) {
+Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit_rect,
+                 std::string text) {
     std::string edit_name = "Edit" + attribute;
     return Group{
         captioned(std::move(label_name), std::move(caption), "Label" + attribute, attribute, x, y),
-        edit(std::move(edit_name), edit_rect),
+        edit(std::move(edit_name), edit_rect, std::move(text)),
+    };
+}
+
+}  // namespace corvane::parts
+
+namespace corvane::parts {
+
+Group flag_box(const FlagBox& f) {
+    return Group{
+        check_box("CheckBox" + f.attribute, f.caption, f.box),
+        captioned(f.label_name, f.gap_caption, "Label" + f.attribute, f.attribute, f.x, f.y),
     };
 }
 

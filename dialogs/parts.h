@@ -36,6 +36,8 @@ struct ValueGroup {
     std::vector<std::string> values;       // "", "left", ...
     Rect rect;
     int columns = 1;
+    int selected = 0;                      // the item chosen at start
+    bool fixed_pitch = false;              // items aligned by blanks
 };
 Group value_group(const ValueGroup& group);
 
@@ -57,11 +59,29 @@ struct PercentField {
 };
 Group percent_field(const PercentField& field);
 
-// A single-line edit `Edit<A>` with its captioned label.
-Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit);
+// A single-line edit `Edit<A>` with its captioned label, holding `text` at start.
+Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit,
+                 std::string text = {});
 
 // Where on a caption at x the gap starts, for a name label's design
 // position (the view puts it exactly on the gap with the fonts in use).
 int gap_x(const std::string& caption, int x);
+
+}  // namespace corvane::parts
+
+namespace corvane::parts {
+
+// A check box `CheckBox<A>` for a bare attribute (NOWRAP, MULTIPLE,
+// SELECTED) with, under it, a label "(        )" whose gap holds the
+// attribute-name label `Label<A>`.
+struct FlagBox {
+    std::string attribute;    // "NOWRAP"
+    std::string caption;      // "折り返し禁止"
+    Rect box;
+    std::string label_name;   // "Label1"
+    std::string gap_caption;  // "(           )"
+    int x = 0, y = 0;         // the label under the box
+};
+Group flag_box(const FlagBox& flag);
 
 }  // namespace corvane::parts

@@ -174,8 +174,10 @@ Controls::Controls(std::initializer_list<Piece> pieces) {
 }
 
 std::optional<CaptionGap> caption_gap(std::string_view c) {
-    // "(" or the full-width "（" (EF BC 88), blanks, ")" or "）" (EF BC 89).
+    // "(" or the full-width "（" (EF BC 88), blanks, ")" or "）" (EF BC 89);
+    // or blanks between the quotes of ("    "), where a value is shown.
     auto open_len = [&](size_t i) -> size_t {
+        if (c.compare(i, 2, "(\"") == 0) return 2;
         if (c[i] == '(') return 1;
         if (c.compare(i, 3, "\xEF\xBC\x88") == 0) return 3;
         return 0;
@@ -186,7 +188,8 @@ std::optional<CaptionGap> caption_gap(std::string_view c) {
         size_t j = i + n;
         while (j < c.size() && c[j] == ' ') ++j;
         if (j == i + n || j >= c.size()) continue;
-        if (c[j] == ')' || c.compare(j, 3, "\xEF\xBC\x89") == 0) return CaptionGap{i + n, j};
+        if (n == 2 ? c.compare(j, 2, "\")") == 0 : c[j] == ')' || c.compare(j, 3, "\xEF\xBC\x89") == 0)
+            return CaptionGap{i + n, j};
     }
     return std::nullopt;
 }

@@ -59,6 +59,10 @@ struct Rect {
 // dialogs fill their size fields from the chosen file here).
 using ChosenFileHook = void (*)(Form&, const std::string& chosen_path);
 
+// Finds the control a colour or browse button fills from the pressed
+// button's own name (one handler serving several buttons).
+using TargetByName = std::string (*)(std::string_view button);
+
 struct ControlDef {
     Kind kind = Kind::Label;
     std::string name;
@@ -81,6 +85,7 @@ struct ControlDef {
     std::vector<std::string> twin_values;
     FileFilters filters = FileFilters::None;
     ChosenFileHook on_chosen = nullptr;
+    TargetByName target_by_name = nullptr;  // when set, it names the target instead of `target`
 
     // Modifiers for the design tables.
     ControlDef& lower_with_attribute() { case_rule = CaseRule::LowerWithAttribute; return *this; }
@@ -94,6 +99,14 @@ struct ControlDef {
     ControlDef& disabled() { enabled = false; return *this; }
     ControlDef& pitch_fixed() { fixed_pitch = true; return *this; }
     ControlDef& chosen_hook(ChosenFileHook hook) { on_chosen = hook; return *this; }
+    // The button finds what it fills by its name when pressed.
+    ControlDef& target_found_by(TargetByName find) {
+        target_by_name = find;
+        target.clear();
+        return *this;
+    }
+    // The control a colour or browse button fills.
+    std::string filled() const { return target_by_name ? target_by_name(name) : target; }
     // Declares the hidden twin list `<name>x` holding, index for index, the
     // values behind this list's items.  The twin follows the list's case
     // rule, so a value list and its values always change case together.
@@ -122,8 +135,9 @@ public:
 // control list and spliced into it as one piece.
 using Group = Controls;
 
-// The blank gap of a caption such as "太さ (        )" or "大きさ（     ）":
-// the byte offset of its first blank and of the closing parenthesis.
+// The blank gap of a caption such as "太さ (        )", "大きさ（     ）" or
+// "矩形 (\"    \")": the byte offset of its first blank and of the closing
+// parenthesis (or, between quotes, of the closing quote).
 struct CaptionGap {
     size_t first = 0, close = 0;
 };

@@ -57,6 +57,10 @@ public:
 
 private:
     void fault(const std::string& text) { faults_.push_back(d_.class_name + ": " + text); }
+    // A builder or handler error counts once, at the first choice that shows it.
+    void run_fault(const std::string& who, const std::string& what, const char* error) {
+        if (seen_errors_.insert(who + error).second) fault(who + " fails " + what + ": " + error);
+    }
 
     bool exists(const std::string& name) const { return d_.find(name) != nullptr; }
 
@@ -74,8 +78,9 @@ private:
         for (const ClickHandler& h : d_.handlers)
             if (!exists(h.control)) fault("a click handler is bound to " + h.control + ", which is no control");
         for (const ControlDef& c : d_.controls)
-            if (c.role != ButtonRole::None && !exists(c.target))
-                fault(c.name + " fills " + c.target + ", which is no control");
+            if (c.role != ButtonRole::None && !exists(c.filled()))
+                fault(c.name + " fills " + (c.filled().empty() ? std::string("nothing") : c.filled()) +
+                      ", which is no control");
     }
 
     void twins() {
@@ -113,14 +118,14 @@ private:
             try {
                 h.handler(dialog.form(), dialog.env());
             } catch (const std::exception& e) {
-                fault("the click handler of " + h.control + " fails " + what + ": " + e.what());
+                run_fault("the click handler of " + h.control, what, e.what());
             }
         }
         if (!d_.build) return;
         try {
             dialog.build();
         } catch (const std::exception& e) {
-            fault("the builder fails " + what + ": " + e.what());
+            run_fault("the builder", what, e.what());
         }
     }
 
@@ -144,13 +149,14 @@ private:
                 exercise("with " + c.name + " on item " + std::to_string(i), [&](Form& f) {
                     Control& list = f[c.name];
                     list.selected = i;
-                    if (c.kind != Kind::RadioGroup) list.text = list.item(i);
+                    if (c.kind == Kind::ComboEdit) list.text = list.item(i);
                 });
         }
     }
 
     const DialogDesign& d_;
     std::vector<std::string> faults_;
+    std::set<std::string> seen_errors_;
 };
 
 }  // namespace

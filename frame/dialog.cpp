@@ -30,7 +30,6 @@ void convert(Control& c, std::string (*conv)(std::string_view)) {
             break;
         default:
             convert_items(c, conv, c.def->case_first, c.def->case_last);
-            if (c.kind() == Kind::ComboList) c.text = c.item(c.selected);
             break;
     }
 }
@@ -171,7 +170,7 @@ void Dialog::color_click(const ControlDef& button) {
     std::optional<Rgb> chosen = platform_.choose_color(last_color_);
     if (!chosen) return;
     last_color_ = *chosen;
-    Control& target = form_[button.target];
+    Control& target = form_[button.filled()];
     target.text = color_text(*chosen);
     form_.focus = target.name();
 }
@@ -180,7 +179,7 @@ void Dialog::browse_click(const ControlDef& button) {
     std::optional<std::string> chosen = platform_.open_file(initial_folder_, file_filters(button.filters));
     if (!chosen) return;
     if (button.on_chosen) button.on_chosen(form_, *chosen);
-    Control& target = form_[button.target];
+    Control& target = form_[button.filled()];
     if (button.role == ButtonRole::BrowseUrl)
         target.text = relative_url(*chosen, host_.file_path(), native_path_style());
     else

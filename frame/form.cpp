@@ -25,7 +25,9 @@ int Control::spin_value() const {
     long long v = std::strtoll(s, &end, 10);
     bool number = end != s && *end == '\0' && text.find_first_of(" \t") == std::string::npos;
     if (!number) return lo;
-    if (errno == ERANGE || v > INT_MAX) v = INT_MAX;
+    // Beyond long long the sign still tells which limit is nearer.
+    if (errno == ERANGE) v = v < 0 ? INT_MIN : INT_MAX;
+    if (v > INT_MAX) v = INT_MAX;
     if (v < INT_MIN) v = INT_MIN;
     if (lo != hi) {
         if (v < lo) v = lo;
@@ -52,7 +54,6 @@ Form::Form(const DialogDesign& design) : design_(&design) {
         } else {
             c.caption = d.caption;
         }
-        if (d.kind == Kind::ComboList) c.text = c.item(c.selected);
         controls_.push_back(std::move(c));
     }
     caption = design.caption;
@@ -74,6 +75,11 @@ Control& Form::operator[](std::string_view name) {
 
 const Control& Form::operator[](std::string_view name) const {
     return const_cast<Form&>(*this)[name];
+}
+
+const std::string& Form::text(std::string_view name) const {
+    const Control& c = (*this)[name];
+    return c.kind() == Kind::ComboList ? c.item(c.selected) : c.text;
 }
 
 const std::string& Form::twin_value(std::string_view list) const {

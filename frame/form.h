@@ -17,7 +17,7 @@ class Platform;
 struct Control {
     const ControlDef* def = nullptr;
     std::string caption;
-    std::string text;        // edit, combo box and spin edit text
+    std::string text;        // edit, editable combo box and spin edit text
     std::vector<std::string> items;
     int selected = -1;       // list index; for combo boxes the item last picked
     bool checked = false;
@@ -51,7 +51,9 @@ public:
     int left = 0, top = 0;   // window position on screen
 
     // Convenience accessors for builders.
-    const std::string& text(std::string_view name) const { return (*this)[name].text; }
+    // The text of an edit, combo box or spin edit; a drop-down list's is
+    // its selected item.
+    const std::string& text(std::string_view name) const;
     const std::string& label(std::string_view name) const { return (*this)[name].caption; }
     int selected(std::string_view name) const { return (*this)[name].selected; }
     bool checked(std::string_view name) const { return (*this)[name].checked; }

@@ -7,6 +7,9 @@
 
 namespace corvane {
 
+// The application's title: the title of its message boxes.
+inline constexpr const char* kAppTitle = "Pelinor - HTML";
+
 struct Rgb {
     int r = 0, g = 0, b = 0;
     bool operator==(const Rgb&) const = default;

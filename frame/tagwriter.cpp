@@ -6,6 +6,8 @@ TagWriter::TagWriter(const Form& f, BuildContext& ctx, int element) : f_(f), ctx
     texts_.start = "<" + word_;
 }
 
+TagWriter::TagWriter(const Form& f, BuildContext& ctx) : f_(f), ctx_(ctx) {}
+
 TagWriter& TagWriter::value(std::string_view label, std::string_view v) {
     texts_.start += attr(f_.label(label), v);
     return *this;
@@ -55,6 +57,8 @@ TagWriter& TagWriter::open(int element) {
     return put(ctx_.E(element));
 }
 
+TagWriter& TagWriter::closing(int element) { return put("</").put(ctx_.E(element)).put(">"); }
+
 TagWriter& TagWriter::put(std::string_view text) {
     texts_.start += text;
     return *this;
@@ -68,10 +72,19 @@ TagWriter& TagWriter::lines(int count, std::initializer_list<Line> each) {
     return *this;
 }
 
-TagWriter& TagWriter::end_tag() {
+bool TagWriter::omitted() const {
     const Control* omit = f_.find("CheckBoxOmit");
-    if (!omit || !omit->checked) texts_.end += "</" + word_ + ">";
+    return omit && omit->checked;
+}
+
+TagWriter& TagWriter::end_tag() {
+    if (!word_.empty() && !omitted()) texts_.end += "</" + word_ + ">";
     return *this;
+}
+
+TagWriter& TagWriter::block() {
+    if (omitted()) return *this;
+    return line().end_tag().end_line();
 }
 
 TagWriter& TagWriter::end_put(std::string_view text) {
@@ -80,5 +93,7 @@ TagWriter& TagWriter::end_put(std::string_view text) {
 }
 
 TagWriter& TagWriter::end_line() { return end_put(ctx_.crlf()); }
+
+TagWriter& TagWriter::end_closing(int element) { return end_put("</").end_put(ctx_.E(element)).end_put(">"); }
 
 }  // namespace corvane

@@ -17,6 +17,10 @@ public:
     // Starts the start text with "<" and the element word.  The same element
     // closes the end tag.
     TagWriter(const Form& f, BuildContext& ctx, int element);
+    // Starts an empty start text, for texts that begin with something other
+    // than their element (a declaration); open() writes the first element.
+    // end_tag() then writes nothing.
+    TagWriter(const Form& f, BuildContext& ctx);
 
     // --- Attribute clauses: " NAME=\"value\"", NAME the caption of `label`.
     // The text of an edit or combo box; nothing when it is empty.
@@ -41,6 +45,7 @@ public:
     // --- The rest of the start text.
     TagWriter& close();                      // ">"
     TagWriter& open(int element);            // "<" and another element word
+    TagWriter& closing(int element);         // "</" element word ">"
     TagWriter& put(std::string_view text);   // literal text
     TagWriter& line();                       // the host line break
     // `count` times each line: its indent, the caption of its label (an
@@ -57,6 +62,15 @@ public:
     // Literal text or the host line break appended to the end text.
     TagWriter& end_put(std::string_view text);
     TagWriter& end_line();
+    // A block element: unless the omit box is checked, the host line break
+    // after the start text, and "</" element ">" with a host line break as
+    // the end text.  With the end tag omitted neither gets a line break.
+    TagWriter& block();
+
+    // The dialog's omit box is checked.
+    bool omitted() const;
+    // "</" element word ">" appended to the end text, whatever the omit box.
+    TagWriter& end_closing(int element);
 
     const std::string& element() const { return word_; }
     TagTexts done() { return std::move(texts_); }

@@ -4,7 +4,7 @@
 #include "setup/setup.h"
 
 #include "common/casevocab.h"
-#include "common/profile.h"
+#include "common/sysinfo.h"
 #include "frame/dialog.h"
 #include "setup/menudata.h"
 
@@ -13,16 +13,10 @@ namespace corvane {
 namespace {
 
 const char* const kGroups[] = {"RadioGroupElement", "RadioGroupAttribute", "RadioGroupValue"};
-const char* const kKeys[] = {"Element", "Attribute", "Value"};
+const Role kRoles[] = {Role::Element, Role::Attribute, Role::Value};
 const int kDefaults[] = {0, 0, 1};
 
-std::string in_folder(const DialogEnv& env, const char* name) {
-#ifdef _WIN32
-    return env.program_folder + "\\" + name;
-#else
-    return env.program_folder + "/" + name;
-#endif
-}
+std::string in_folder(const DialogEnv& env, const char* name) { return join_path(env.program_folder, name); }
 
 // A group without a selection stands for its role's default.
 CaseSettings chosen(const Form& f) {
@@ -42,10 +36,12 @@ void RadioGroupClick(Form& f, DialogEnv&) {
                               (cs.lower(Role::Value) ? "black" : "BLACK") + "\">";
 }
 
+// Each group shows the stored value as it stands: a negative one selects
+// nothing, one above 1 the last item.
 void FormCreate(Form& f, DialogEnv& env) {
-    ProfileFile ini(in_folder(env, "Corvane.ini"));
+    const CaseSettings stored = load_case_settings(in_folder(env, "Corvane.ini"));
     for (int i = 0; i < 3; ++i) {
-        int v = ini.read_int("Setup", kKeys[i], kDefaults[i]);
+        const int v = stored.of(kRoles[i]);
         f[kGroups[i]].selected = v < 0 ? -1 : v > 1 ? 1 : v;
     }
     RadioGroupClick(f, env);
@@ -57,7 +53,7 @@ void ButtonOKClick(Form& f, DialogEnv& env) {
     current_case() = cs;
     generate_menu_data(in_folder(env, "Corvane.pld"), cs);
     env.hide();
-    env.platform.show_message("Pelinor - HTML", "Pelinorデータを読み込み直してください");
+    env.platform.show_message(kAppTitle, "Pelinorデータを読み込み直してください");
 }
 
 }  // namespace

@@ -1,18 +1,17 @@
 // The Qt view of a dialog: one widget per control, rendered from the form
-// model, with the user's edits written back into it.  Behaviour stays in
-// Dialog; this class only forwards clicks, keys and focus.
+// model through the binder of its kind, with the user's edits written back
+// into it.  Behaviour stays in Dialog; this class only forwards clicks, keys
+// and focus.
 #pragma once
 #include <QWidget>
 #include <vector>
 
 #include "frame/dialog.h"
-
-class QButtonGroup;
-class QRadioButton;
+#include "frame/qt/binders.h"
 
 namespace corvane {
 
-class DialogWindow : public QWidget {
+class DialogWindow : public QWidget, private BindingEvents {
     Q_OBJECT
 public:
     // The window shows `dialog` in the case settings `cs` once it is shown.
@@ -38,26 +37,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Binding {
-        Control* model = nullptr;
-        QWidget* widget = nullptr;
-        QButtonGroup* group = nullptr;
-        std::vector<QRadioButton*> radios;
-        int gap_pad = 0;  // blanks added to the caption's gap for its name label
-        bool tab_stop = false;  // in the design's tab order
-    };
-
-    QString shown_caption(const Binding& b) const;
-    int caption_left(const Binding& b) const;
-    void attach_name_labels();
+    // BindingEvents
+    bool syncing() const override { return syncing_; }
+    void clicked(const std::string& name) override;
+    void ok() override;
+    void cancel() override;
 
     void build();
-    QWidget* make_widget(Binding& b);
-    void wire(Binding& b);
-    void sync(Binding& b);
-    void on_click(const std::string& name);
-    void on_ok();
-    void on_cancel();
+    void set_tab_order();
     void focus_changed(QWidget* now);
     Binding* binding_of(QWidget* w);
 

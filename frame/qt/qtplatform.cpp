@@ -1,5 +1,7 @@
 #include "frame/qt/qtplatform.h"
 
+#include "frame/qt/qtext.h"
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -8,11 +10,6 @@
 #include <cstdio>
 
 namespace corvane {
-
-namespace {
-const char* const kTitle = "Pelinor - HTML";
-QString q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 bool headless_platform() {
     QString p = QGuiApplication::platformName();
@@ -77,7 +74,7 @@ void QtPlatform::show_error(const std::string& text) {
         std::fprintf(stderr, "%s\n", text.c_str());
         return;
     }
-    QMessageBox::critical(parent_, kTitle, q(text));
+    QMessageBox::critical(parent_, kAppTitle, q(text));
 }
 
 void QtPlatform::show_message(const std::string& title, const std::string& text) {

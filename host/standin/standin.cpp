@@ -14,10 +14,14 @@
 // output receives the replacement for the selection exactly once: after
 // pelr_SetData it is start + selection + end (start + end when the selection
 // was fetched with pelr_GetData); a run without pelr_SetData writes the
-// selection back unchanged.
+// selection back unchanged.  Nothing else ever goes to standard output; the
+// link's own warnings go to standard error, which is first moved off
+// standard output when an editor gave both the same pipe or file
+// (common/diagnostics.h).
 #define PELINORN_BUILD
 #include "pelinorn.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,10 +37,14 @@
 #else
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/sendfile.h>
+#endif
 #endif
 
 #include "common/bytebuffer.h"
 #include "common/codepage.h"
+#include "common/diagnostics.h"
 
 namespace {
 
@@ -45,11 +53,15 @@ struct Editor {
     std::string eol = "\n";
     int caret_x = 100;
     int caret_y = 100;
+    // The selection: standard input read whole into selection_bytes; or,
+    // when standard input is a regular file (as editors hand over a
+    // filter's input), that file from its current offset, read only when
+    // asked for, so a large selection is never held twice.
     corvane::ByteBuffer selection_bytes;
+    int selection_fd = -1;
+    long long selection_from = 0;
     size_t selection_size = 0;
     bool selection_fetched = false;
-
-    std::string_view selection() const { return {selection_bytes.data(), selection_size}; }
     bool written = false;
 };
 
@@ -59,18 +71,71 @@ void warn(const char* name, const char* value) {
     std::fprintf(stderr, "pelinorn stand-in: %s has an unknown value \"%s\"; using the default\n", name, value);
 }
 
-// Writes the texts straight from the caller's memory: a selection may be
-// large, and copying it here would double what the run holds.
-void write_all(std::string_view a, std::string_view b, std::string_view c) {
-    for (std::string_view s : {a, b, c})
-        if (!s.empty()) std::fwrite(s.data(), 1, s.size(), stdout);
+// Copies the selection into `buffer`; returns how many bytes it holds (a
+// file that shrank meanwhile holds fewer).
+size_t copy_selection(const Editor& e, char* buffer) {
+#ifndef _WIN32
+    if (e.selection_fd >= 0) {
+        size_t done = 0;
+        while (done < e.selection_size) {
+            ssize_t n = pread(e.selection_fd, buffer + done, e.selection_size - done,
+                              static_cast<off_t>(e.selection_from + static_cast<long long>(done)));
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        return done;
+    }
+#endif
+    if (e.selection_size) std::memcpy(buffer, e.selection_bytes.data(), e.selection_size);
+    return e.selection_size;
+}
+
+// Writes the selection to standard output (already flushed).
+void write_selection(const Editor& e) {
+    if (!e.selection_size) return;
+#ifndef _WIN32
+    if (e.selection_fd >= 0) {
+        off_t at = static_cast<off_t>(e.selection_from);
+        size_t left = e.selection_size;
+#if defined(__linux__)
+        // The kernel copies file to output itself, without a pass through
+        // this process's memory.
+        while (left > 0) {
+            ssize_t n = sendfile(fileno(stdout), e.selection_fd, &at, left);
+            if (n <= 0) break;
+            left -= static_cast<size_t>(n);
+        }
+#endif
+        char chunk[1 << 16];
+        while (left > 0) {
+            ssize_t n = pread(e.selection_fd, chunk, std::min(left, sizeof chunk), at);
+            if (n <= 0) break;
+            std::fwrite(chunk, 1, static_cast<size_t>(n), stdout);
+            at += n;
+            left -= static_cast<size_t>(n);
+        }
+        return;
+    }
+#endif
+    std::fwrite(e.selection_bytes.data(), 1, e.selection_size, stdout);
+}
+
+// Writes the replacement: the start text, the selection unless the caller
+// fetched it, the end text; straight from the callers' memory, since a
+// selection may be large and copying it here would double what the run
+// holds.
+void write_all(std::string_view start, bool with_selection, std::string_view end) {
+    if (!start.empty()) std::fwrite(start.data(), 1, start.size(), stdout);
+    std::fflush(stdout);
+    if (with_selection) write_selection(*g_editor);
+    if (!end.empty()) std::fwrite(end.data(), 1, end.size(), stdout);
     std::fflush(stdout);
 }
 
 void hand_back_selection() {
     if (g_editor && !g_editor->written) {
         g_editor->written = true;
-        write_all(g_editor->selection(), {}, {});
+        write_all({}, true, {});
     }
 }
 
@@ -82,16 +147,21 @@ bool parse_int(const char* s, int& out) {
     return *end == '\0' || *end == ',';
 }
 
-// Standard input, read whole into one area that grows without copying (a
-// selection may be large); from a file, its size is known beforehand.
+// Standard input: a regular file is left where it is and read when asked
+// for; anything else is read whole into one area that grows without
+// copying (a selection may be large).
 void read_selection(Editor& e) {
     size_t capacity = size_t(1) << 16;
 #ifndef _WIN32
     struct stat st;
     if (fstat(fileno(stdin), &st) == 0 && S_ISREG(st.st_mode)) {
         off_t at = lseek(fileno(stdin), 0, SEEK_CUR);
-        // One byte more, so that the end of the file shows without a regrowth.
-        if (at >= 0 && st.st_size > at) capacity = static_cast<size_t>(st.st_size - at) + 1;
+        if (at >= 0) {
+            e.selection_fd = fileno(stdin);
+            e.selection_from = at;
+            e.selection_size = st.st_size > at ? static_cast<size_t>(st.st_size - at) : 0;
+            return;
+        }
     }
 #endif
     e.selection_bytes.reserve(capacity);
@@ -120,6 +190,9 @@ bool utf8_env(const wchar_t* name, std::string& out) {
 
 void init() {
     if (g_editor) return;
+    // Before the first warning, and before the program or its toolkit can
+    // write anything: the library is loaded ahead of them.
+    corvane::separate_diagnostics();
     g_editor = new Editor;
     Editor& e = *g_editor;
 
@@ -175,8 +248,7 @@ PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
     Editor& e = *g_editor;
     if (e.written) return 0;
     e.written = true;
-    std::string_view s = start ? start : "", t = end ? end : "";
-    write_all(s, e.selection_fetched ? std::string_view() : e.selection(), t);
+    write_all(start ? start : "", !e.selection_fetched, end ? end : "");
     return 1;
 }
 
@@ -216,8 +288,7 @@ PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
     init();
     (void)reserved;
     if (!buffer) return 0;
-    if (g_editor->selection_size) std::memcpy(buffer, g_editor->selection_bytes.data(), g_editor->selection_size);
-    buffer[g_editor->selection_size] = '\0';
+    buffer[copy_selection(*g_editor, buffer)] = '\0';
     g_editor->selection_fetched = true;
     return 1;
 }

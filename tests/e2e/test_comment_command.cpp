@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Cp932BytesUnderUtf8", nullptr, "utf-8", kHyoujiCp932, "<!-- " + kHyoujiCp932 + " -->"},
         Case{"Utf8Selection", nullptr, "utf-8", kHyoujiUtf8, "<!-- " + kHyoujiUtf8 + " -->"},
         Case{"InvalidUtf8PassesThrough", nullptr, nullptr, "\xFF\xFE\x80", "<!-- \xFF\xFE\x80 -->"}),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.name); });
 
 TEST(CommentCommandE2E, LaterArgumentsAreIgnored) {
     for (auto extra : {std::vector<std::string>{"extra"}, {"/FONT", "x"}, {""}}) {

@@ -129,3 +129,42 @@ TEST(StandinLink, NoDisplayIsReportedNotAborted) {
 }
 
 }  // namespace
+
+// Editors hand a filter its input as a file: the stand-in reads it from
+// where standard input stands, only when asked, and hands it back whole.
+TEST(StandinLink, SelectionFromARegularFile) {
+    const std::string big = [] {
+        std::string s;
+        for (int i = 0; s.size() < (size_t(3) << 20); ++i) s += "<p>line " + std::to_string(i) + " 表示</p>\n";
+        return s;
+    }();
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string input;
+        long offset;
+        int exit_code;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"comment", {"/COMMENT"}, "abc", 0, 0, "<!-- abc -->"},
+        {"from the current offset", {"/COMMENT"}, "skip:abc", 5, 0, "<!-- abc -->"},
+        {"offset at the end", {"/COMMENT"}, "abc", 3, 0, "<!--  -->"},
+        {"uncomment", {"/COMMENT"}, "<!-- abc -->", 0, 0, "abc"},
+        {"bad switch hands back every byte", {"/font"}, std::string("a\0b\r\n", 5), 0, 255,
+         std::string("a\0b\r\n", 5)},
+        {"large selection", {"/COMMENT"}, big, 0, 0, "<!-- " + big + " -->"},
+        {"large selection handed back", {"/font"}, big, 0, 255, big},
+    };
+    for (const Case& c : cases) {
+        ProcessOptions o;
+        o.args = c.args;
+        o.env["QT_QPA_PLATFORM"] = "offscreen";
+        o.input = c.input;
+        o.stdin_kind = StdinKind::File;
+        o.file_offset = c.offset;
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.what;
+        EXPECT_TRUE(r.out == c.out) << c.what << ": " << r.out.substr(0, 80);
+    }
+}

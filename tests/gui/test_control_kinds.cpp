@@ -68,14 +68,10 @@ const DialogDesign& kinds() {
     return d;
 }
 
-struct View : ShownDialog {
-    View() : ShownDialog(kinds()) {}
-};
-
 }  // namespace
 
 TEST(ControlKinds, EachKindGetsItsWidget) {
-    View v;
+    ShownDialog v(kinds());
     EXPECT_TRUE(v.get<QLabel>("LabelE"));
     EXPECT_EQ(v.get<QLabel>("LabelNAME")->font().family(), QString("ＭＳ ゴシック"));
     EXPECT_EQ(v.get<QLineEdit>("MaskTime")->inputMask(), QString("99:99"));
@@ -98,7 +94,7 @@ TEST(ControlKinds, EachKindGetsItsWidget) {
 }
 
 TEST(ControlKinds, UserEditsReachTheModel) {
-    View v;
+    ShownDialog v(kinds());
     Form& f = v.dialog.form();
     EXPECT_EQ(f.text("MaskTime"), "  :  ");
     auto* mask = v.get<QLineEdit>("MaskTime");
@@ -123,7 +119,7 @@ TEST(ControlKinds, UserEditsReachTheModel) {
 }
 
 TEST(ControlKinds, HandlerChangesReachTheWidgets) {
-    View v;
+    ShownDialog v(kinds());
     v.get<QPushButton>("ButtonGo")->click();
     QApplication::processEvents();
     auto* edit = v.get<QLineEdit>("EditA");
@@ -143,7 +139,7 @@ TEST(ControlKinds, HandlerChangesReachTheWidgets) {
 }
 
 TEST(ControlKinds, SpinEditPullsBackOnFocusLoss) {
-    View v;
+    ShownDialog v(kinds());
     auto* spin = v.get<QSpinBox>("SpinD");
     spin->setFocus();
     QApplication::processEvents();
@@ -169,7 +165,7 @@ TEST(ControlKinds, SpinEditPullsBackOnFocusLoss) {
 }
 
 TEST(ControlKinds, TypedComboTextIsNotCompleted) {
-    View v;
+    ShownDialog v(kinds());
     QLineEdit* line = v.get<QComboBox>("ComboColor")->lineEdit();
     v.focus(line);
     v.type("gr");

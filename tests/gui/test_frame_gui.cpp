@@ -20,12 +20,11 @@ using namespace corvane::testing;
 
 namespace {
 
-using Running = ShownDialog;
 
 }  // namespace
 
 TEST(FrameGui, WindowStyleAndPlacement) {
-    Running r(TFormFONT());
+    ShownDialog r(TFormFONT());
     EXPECT_TRUE(r.window.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(r.window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(r.window.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -43,7 +42,7 @@ TEST(FrameGui, WindowStyleAndPlacement) {
 }
 
 TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
-    Running r(TFormFONT());
+    ShownDialog r(TFormFONT());
     r.get<QRadioButton>("RadioGroupSIZE_3")->click();
     r.get<QComboBox>("ComboBoxSIZE")->setCurrentIndex(1);
     auto* color = r.get<QComboBox>("ComboBoxCOLOR");
@@ -57,31 +56,31 @@ TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
 
 TEST(FrameGui, EnterWithShiftOrCtrlStillConfirms) {
     for (auto mods : {Qt::ShiftModifier, Qt::ControlModifier}) {
-        Running r(TFormHR());
+        ShownDialog r(TFormHR());
         r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Return, mods);
         EXPECT_EQ(r.host.set_data_count, 1);
     }
 }
 
 TEST(FrameGui, EscapeClosesWithoutCallingTheHost) {
-    Running r(TFormHR());
+    ShownDialog r(TFormHR());
     r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Escape);
     EXPECT_FALSE(r.window.isVisible());
     EXPECT_EQ(r.host.set_data_count, 0);
 }
 
 TEST(FrameGui, CloseBoxAndCancelCallNothing) {
-    Running a(TFormHn());
+    ShownDialog a(TFormHn());
     a.window.close();
     EXPECT_EQ(a.host.set_data_count, 0);
-    Running b(TFormHn());
+    ShownDialog b(TFormHn());
     b.get<QPushButton>("ButtonCancel")->click();
     EXPECT_FALSE(b.window.isVisible());
     EXPECT_EQ(b.host.set_data_count, 0);
 }
 
 TEST(FrameGui, EnterOnColourButtonOpensTheColourDialog) {
-    Running r(TFormFONT());
+    ShownDialog r(TFormFONT());
     r.platform.colors = {Rgb{255, 128, 0}};
     r.key(r.get<QPushButton>("ButtonCOLOR"), Qt::Key_Return);
     EXPECT_EQ(r.host.set_data_count, 0);
@@ -95,7 +94,7 @@ TEST(FrameGui, EnterOnColourButtonOpensTheColourDialog) {
 }
 
 TEST(FrameGui, FlippedCaseShowsLowerNamesAndUpperValues) {
-    Running r(TFormFONT(), {1, 1, 0});
+    ShownDialog r(TFormFONT(), {1, 1, 0});
     EXPECT_EQ(r.window.windowTitle(), QString("Pelinor - HTML : フォント <font>"));
     EXPECT_EQ(r.get<QLabel>("StaticTextSIZE")->text(), QString("size"));
     EXPECT_EQ(r.get<QLabel>("LabelCOLOR")->text(), QString("color"));
@@ -109,7 +108,7 @@ TEST(FrameGui, NameLabelsSitInsideTheirCaptionGaps) {
     // Each name label lies within its caption's row and does not overlap the
     // caption text on either side of the gap.
     for (auto design : {TFormFONT, TFormHn, TFormHR}) {
-        Running r(design());
+        ShownDialog r(design());
         for (QLabel* l : r.window.findChildren<QLabel*>()) {
             const ControlDef* d = design().find(l->objectName().toStdString());
             if (!d || d->kind != Kind::NameLabel) continue;
@@ -122,7 +121,7 @@ TEST(FrameGui, NameLabelsSitInsideTheirCaptionGaps) {
 }
 
 TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
-    Running r(TFormHn());
+    ShownDialog r(TFormHn());
     struct Step {
         int key;
         const char* focus;  // after the key
@@ -147,7 +146,7 @@ TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
 }
 
 TEST(FrameGui, TabFromTheColourBoxReachesItsButtonWhereEnterOpensTheDialog) {
-    Running r(TFormFONT());
+    ShownDialog r(TFormFONT());
     r.platform.colors = {std::nullopt};
     r.focus(r.get<QComboBox>("ComboBoxCOLOR")->lineEdit());
     r.type("blue");
@@ -161,7 +160,7 @@ TEST(FrameGui, TabFromTheColourBoxReachesItsButtonWhereEnterOpensTheDialog) {
 }
 
 TEST(FrameGui, AColourTypedByHandStaysAsTypedWhenLeavingTheBox) {
-    Running r(TFormFONT(), {0, 0, 0});  // the list holds RED
+    ShownDialog r(TFormFONT(), {0, 0, 0});  // the list holds RED
     r.focus(r.get<QComboBox>("ComboBoxCOLOR")->lineEdit());
     r.type("Red");
     r.press(Qt::Key_Tab);

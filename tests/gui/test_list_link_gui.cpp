@@ -18,10 +18,6 @@ using namespace corvane::testing;
 
 namespace {
 
-struct Shown : ShownDialog {
-    explicit Shown(const DialogDesign& d, const std::string& edited_file = {}) : ShownDialog(d, {0, 0, 1}, edited_file) {}
-};
-
 bool painted_as_button_face(QWidget* w) {
     return w->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
 }
@@ -29,7 +25,7 @@ bool painted_as_button_face(QWidget* w) {
 }  // namespace
 
 TEST(ListLinkGui, KindSwitchDisablesLinkAndTargetKeepingTheirTexts) {
-    Shown s(TFormA());
+    ShownDialog s(TFormA());
     auto* link = s.get<QLineEdit>("EditLink");
     auto* target = s.get<QComboBox>("ComboBoxTARGET");
     link->setText("index.html");
@@ -58,7 +54,7 @@ TEST(ListLinkGui, BrowseButtonKeepsEnterAndFillsARelativeLink) {
     namespace fs = std::filesystem;
     const fs::path site = fs::temp_directory_path() / "corvane-link-gui" / "site";
     fs::create_directories(site / "img");
-    Shown s(TFormA(), (site / "page.htm").string());
+    ShownDialog s(TFormA(), {0, 0, 1}, (site / "page.htm").string());
     s.platform.files = {(site / "img" / "a.htm").string(), (site.parent_path() / "top.htm").string()};
     auto* link = s.get<QLineEdit>("EditLink");
 
@@ -97,7 +93,7 @@ TEST(ListLinkGui, EnterInsideASpinEditPullsAnOutOfRangeNumberBack) {
         {TFormLI, "CSpinEditVALUE", "27", "<LI VALUE=\"26\">\r\n"},
     };
     for (const Row& r : rows) {
-        Shown s(r.design());
+        ShownDialog s(r.design());
         auto* spin = s.get<QSpinBox>(r.spin);
         s.focus(spin);
         spin->selectAll();
@@ -111,7 +107,7 @@ TEST(ListLinkGui, EnterInsideASpinEditPullsAnOutOfRangeNumberBack) {
 }
 
 TEST(ListLinkGui, LeavingASpinEditShowsTheNearerLimit) {
-    Shown s(TFormOL());
+    ShownDialog s(TFormOL());
     auto* start = s.get<QSpinBox>("CSpinEditSTART");
     s.focus(start);
     start->selectAll();

@@ -74,9 +74,9 @@ TEST(Vocabulary, WordTakesTheFormOfItsRolesSetting) {
 TEST(Vocabulary, ProcessWideSettingsStartAtTheDefaults) {
     // Nothing in this test binary loads settings, so the process-wide ones
     // are the defaults: element and attribute upper, value lower.
-    EXPECT_EQ(word(W_TABLE, Role::Element), "TABLE");
-    EXPECT_EQ(word(W_ALIGN, Role::Attribute), "ALIGN");
-    EXPECT_EQ(word(W_RIGHT, Role::Value), "right");
+    EXPECT_EQ(word(W_TABLE, Role::Element, current_case()), "TABLE");
+    EXPECT_EQ(word(W_ALIGN, Role::Attribute, current_case()), "ALIGN");
+    EXPECT_EQ(word(W_RIGHT, Role::Value, current_case()), "right");
 }
 
 TEST(CaseConversion, ChangesOnlyAsciiLetters) {

@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Shift_JIS text is passed through: 表 95 5C, ソ 83 5C.
         ToggleCase{"ShiftJisComment", "\x95\x5C\x83\x5C", CRLF, "<!-- \x95\x5C\x83\x5C", " -->"},
         ToggleCase{"ShiftJisUncomment", "<!--\x95\x5C-->\x83\x5C", CRLF, "\x95\x5C", "\x83\x5C"}),
-    [](const testing::TestParamInfo<ToggleCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ToggleCase>& row) { return std::string(row.param.name); });
 
 // For a selection that neither begins with the opener nor contains a closer,
 // commenting and then uncommenting the whole result gives it back (host line

@@ -8,6 +8,7 @@
 #include "app/switches.h"
 #include "frame/designcheck.h"
 #include "frame/tagwriter.h"
+#include "host/hostlink.h"
 #include "setup/setup.h"
 
 using namespace corvane;
@@ -57,6 +58,8 @@ TagTexts reads_missing_only_when_checked(const Form& f, BuildContext& ctx) {
 
 void clicks_missing(Form& f, DialogEnv&) { f["EditGone"].text = "x"; }
 
+std::string box_of(std::string_view button) { return "ComboBox" + std::string(button.substr(6)); }
+
 const DialogDesign& faulty() {
     static const DialogDesign d{
         .class_name = "TFormFaulty",
@@ -72,6 +75,7 @@ const DialogDesign& faulty() {
             radio_group("RadioGroupALIGN", "x", {"a", "b", "c"}, {0, 0, 1, 1}),
             hidden_list("RadioGroupALIGNx", {"", "b"}),
             color_button("ButtonCOLOR", {0, 0, 1, 1}, "ComboBoxCOLR"),
+            color_button("ButtonTEXT", {0, 0, 1, 1}, "ComboBoxCOLOR").target_found_by(box_of),
         },
         .tab_order = {"EditA", "EditSIZ"},
         .build = reads_missing_only_when_checked,
@@ -89,6 +93,7 @@ TEST(Designs, TheCheckNamesEachFaultWithDialogAndControl) {
              "TFormFaulty: tab order names EditSIZ, which is no control",
              "TFormFaulty: a click handler is bound to ButtonSCR, which is no control",
              "TFormFaulty: ButtonCOLOR fills ComboBoxCOLR, which is no control",
+             "TFormFaulty: ButtonTEXT fills ComboBoxTEXT, which is no control",
              "TFormFaulty: RadioGroupALIGNx has 2 items but RadioGroupALIGN has 3",
              "TFormFaulty: LabelB sits over Label2, whose caption has no gap",
              "TFormFaulty: LabelC sits over LabelNone, which is no control",
@@ -128,6 +133,10 @@ TEST(Designs, CaptionGapsAreFoundInHalfAndFullWidthParentheses) {
         {"大きさ（     ）", true, 12, 17},
         {"(          )", true, 1, 11},
         {"影なし (            )", true, 11, 23},
+        {"矩形 (\"    \")", true, 9, 13},
+        {"その他領域 (\"       \")", true, 18, 25},
+        {"(\"\")", false, 0, 0},
+        {"(\"  )", false, 0, 0},
         {"大きさ （n）", false, 0, 0},
         {"()", false, 0, 0},
         {"( ", false, 0, 0},
@@ -140,4 +149,29 @@ TEST(Designs, CaptionGapsAreFoundInHalfAndFullWidthParentheses) {
         EXPECT_EQ(gap->first, c.first) << c.caption;
         EXPECT_EQ(gap->close, c.close) << c.caption;
     }
+}
+
+TEST(Designs, TagWriterWritesTextsThatDoNotStartWithTheirElement) {
+    static const DialogDesign d{.class_name = "TFormProbe",
+                                .controls = {check_box("CheckBoxOmit", "終了タグ省略", {}, true)}};
+    struct EolHost final : HostLink {
+        void SetData(const std::string&, const std::string&) override {}
+        std::string GetCRLF() override { return "|"; }
+        std::string GetFilePath() override { return {}; }
+        void GetPosAuto(int&, int&, int, int) override {}
+        int GetPosSize(int) override { return 0; }
+        int GetBufSize(int) override { return 0; }
+        std::string GetData(int) override { return {}; }
+        CodePage code_page() const override { return CodePage::Utf8; }
+    } host;
+    const Form f(d);
+    const CaseSettings cs{1, 0, 1};
+    BuildContext ctx{cs, host};
+    // Without an element the start text holds only what is put and
+    // end_tag() writes nothing; closings are written whatever the omit box
+    // says.
+    TagTexts t = TagWriter(f, ctx).put("<!x>").open(W_HEAD).close().closing(W_HEAD).end_tag().line()
+                     .end_line().end_closing(W_BODY).done();
+    EXPECT_EQ(t.start, "<!x><head></head>|");
+    EXPECT_EQ(t.end, "|</body>");
 }

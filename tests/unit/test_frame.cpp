@@ -219,7 +219,7 @@ TEST(Frame, SpinValueReadsTextWithinLimits) {
     const Case cases[] = {
         {"CSpinEditLI", "7", 7},     {"CSpinEditLI", "150", 99},  {"CSpinEditLI", "-3", 0},
         {"CSpinEditLI", "abc", 0},   {"CSpinEditLI", "", 0},      {"CSpinEditLI", "4x", 0},
-        {"CSpinEditLI", "99999999999999999999", 99},
+        {"CSpinEditLI", "99999999999999999999", 99}, {"CSpinEditLI", "-99999999999999999999", 0},
         {"CSpinEditFREE", "-40", -40}, {"CSpinEditFREE", "12345", 12345},  // equal limits: none
         {"CSpinEditFREE", "x", 5},
     };

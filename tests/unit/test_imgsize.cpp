@@ -150,7 +150,7 @@ TEST_P(ImgsizeBytes, ReadersAndDispatchAtEveryBufferSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ImgsizeBytes, ::testing::ValuesIn(kByteCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Every marker byte after FF: frame markers give their own size, other
 // markers 01 and C0..FE are skipped by their length (as is a second SOI),

@@ -1,0 +1,189 @@
+;;; corvane.el --- Wrap text in HTML tags chosen in Corvane's dialogs  -*- lexical-binding: t -*-
+
+;; Keywords: html, wp
+
+;;; Commentary:
+
+;; Corvane shows one small dialog for an HTML element and hands back the
+;; selected text inside the tags chosen there.  On Linux it works as a
+;; filter: the text goes in on standard input, the replacement comes out on
+;; standard output.  This package runs it on the region, or on the current
+;; line when no region is active.
+;;
+;;   M-x corvane          read one of the forty switches (with completion)
+;;                        and run it on the region or the current line
+;;   M-x corvane-comment  the comment toggle (/COMMENT) on the same
+;;   M-x corvane-setup    the settings dialog (letter case of the tags)
+;;   menu HTML            every switch, by family
+;;
+;; Corvane is told the buffer's file (browse buttons make URLs relative to
+;; it) and its line ending, so the text it inserts matches the file.
+;;
+;; Install: (add-to-list 'load-path "/path/to/corvane/contrib/emacs")
+;;          (require 'corvane)
+
+;;; Code:
+
+(require 'easymenu)
+(require 'subr-x)
+
+(defgroup corvane nil
+  "Wrap text in HTML tags chosen in Corvane's dialogs."
+  :group 'wp)
+
+(defcustom corvane-program
+  (or (executable-find "corvane")
+      (let ((built (expand-file-name "../../build/corvane"
+                                     (file-name-directory (or load-file-name buffer-file-name "")))))
+        (and (file-executable-p built) built))
+      "corvane")
+  "The Corvane program: corvane on the path, else the build of this source tree."
+  :type 'file)
+
+(defconst corvane-switches
+  '(("Headings, font, rule" ("Heading" . "/Hn") ("Font" . "/FONT") ("Rule" . "/HR"))
+    ("Lists" ("Bulleted list" . "/UL") ("Numbered list" . "/OL") ("List item" . "/LI")
+     ("Definition list" . "/DL"))
+    ("Links" ("Link or anchor" . "/A") ("Base URL" . "/BASE"))
+    ("Images" ("Image" . "/IMG"))
+    ("Image maps" ("Map" . "/MAP") ("Map area" . "/AREA") ("Clickable map" . "/MAPS"))
+    ("Tables" ("Table" . "/TABLE") ("Caption" . "/CAPTION") ("Row" . "/TR") ("Cell" . "/TDTH"))
+    ("Forms" ("Form" . "/FORM") ("Selection list" . "/SELECT") ("Option" . "/OPTION")
+     ("Text area" . "/TEXTAREA"))
+    ("Input fields" ("Text" . "/INPUTtext") ("Password" . "/INPUTpassword")
+     ("Button" . "/INPUTbutton") ("Check box" . "/INPUTcheckbox")
+     ("Radio button" . "/INPUTradio") ("Submit button" . "/INPUTsubmit")
+     ("Reset button" . "/INPUTreset") ("Image button" . "/INPUTimage")
+     ("Hidden field" . "/INPUThidden") ("File upload" . "/INPUTfile"))
+    ("Frames" ("Frame set" . "/FRAMESET") ("Frame" . "/FRAME") ("Frame set skeleton" . "/FRAMES"))
+    ("Document" ("Page skeleton" . "/HTML") ("Body" . "/BODY"))
+    ("Sound and plug-ins" ("Background sound" . "/BGSOUND") ("LiveAudio player" . "/LiveAudio")
+     ("MIDI player" . "/MIDPLUG"))
+    (nil ("Comment toggle" . "/COMMENT")))
+  "Corvane's switches by family: (FAMILY (LABEL . SWITCH) ...).
+A nil family holds entries of the menu's top level.")
+
+(defun corvane-switch-names ()
+  "Every switch, in menu order."
+  (mapcan (lambda (family) (mapcar #'cdr (cdr family))) corvane-switches))
+
+(defvar corvane-history nil "Switches given to `corvane'.")
+
+(defun corvane--bounds ()
+  "The active region, or else the current line without its line break."
+  (if (use-region-p)
+      (cons (region-beginning) (region-end))
+    (cons (line-beginning-position) (line-end-position))))
+
+(defun corvane--eol-name ()
+  "The line ending of the buffer's file as Corvane's editor link names it."
+  (pcase (coding-system-eol-type buffer-file-coding-system)
+    (1 "crlf")
+    (2 "cr")
+    (_ "lf")))
+
+(defun corvane--cp932-p ()
+  "Whether the buffer's file is in the Japanese Windows code page."
+  (memq (coding-system-base buffer-file-coding-system)
+        '(japanese-shift-jis japanese-cp932 cp932 sjis shift_jis)))
+
+(defun corvane--call (switch start end)
+  "Run Corvane with SWITCH on the text from START to END.
+Return (STATUS OUTPUT MESSAGES): the exit status, the replacement text and
+what Corvane wrote on its standard error, which is kept apart from the text."
+  (let* ((eol (corvane--eol-name))
+         (cp932 (corvane--cp932-p))
+         ;; The text travels with the file's line ending and the code page
+         ;; Corvane is told, and comes back the same way.
+         (coding (coding-system-change-eol-conversion
+                  (if cp932 'cp932 'utf-8)
+                  (pcase eol ("crlf" 'dos) ("cr" 'mac) (_ 'unix))))
+         (coding-system-for-write coding)
+         (coding-system-for-read coding)
+         (file (and buffer-file-name (expand-file-name buffer-file-name)))
+         (process-environment
+          (append (list (concat "PELINOR_EOL=" eol)
+                        (concat "PELINOR_ENCODING=" (if cp932 "cp932" "utf-8"))
+                        ;; A bare name removes the variable: no file.
+                        (if file (concat "PELINOR_FILE=" file) "PELINOR_FILE"))
+                  process-environment))
+         (err-file (make-temp-file "corvane"))
+         (out (generate-new-buffer " *corvane*")))
+    (unwind-protect
+        (let ((status (apply #'call-process-region start end corvane-program nil
+                             (list out err-file) nil
+                             (and switch (list switch)))))
+          (list status
+                (with-current-buffer out (buffer-string))
+                (with-temp-buffer
+                  (insert-file-contents err-file)
+                  (string-trim (replace-regexp-in-string "\n+" " " (buffer-string))))))
+      (kill-buffer out)
+      (delete-file err-file))))
+
+(defun corvane-run (switch &optional start end)
+  "Run Corvane with SWITCH on the text from START to END.
+They default to the active region, or else the current line.  On success
+the text is replaced by Corvane's output (after Cancel it stays the same);
+on a failure it is left alone and the message and exit status are shown."
+  (unless (and start end)
+    (let ((bounds (corvane--bounds)))
+      (setq start (car bounds) end (cdr bounds))))
+  (barf-if-buffer-read-only)
+  (pcase-let* ((text (buffer-substring-no-properties start end))
+               (`(,status ,output ,messages) (corvane--call switch start end)))
+    (unless (eql status 0)
+      (user-error "corvane %s: exit %s%s" switch status
+                  (if (string-empty-p messages) "" (concat ": " messages))))
+    (unless (string-empty-p messages)
+      (message "corvane: %s" messages))
+    (unless (string= output text)
+      (save-excursion
+        (goto-char start)
+        (delete-region start end)
+        (insert output)))
+    (deactivate-mark)
+    status))
+
+;;;###autoload
+(defun corvane (switch)
+  "Run Corvane with SWITCH on the region, or on the current line.
+SWITCH is one of `corvane-switch-names', read with completion."
+  (interactive
+   (list (let ((completion-ignore-case t))
+           (completing-read "Corvane switch: " (corvane-switch-names) nil t nil 'corvane-history))))
+  (corvane-run switch))
+
+;;;###autoload
+(defun corvane-comment ()
+  "Comment out the region or the current line, or take its comment apart."
+  (interactive)
+  (corvane-run "/COMMENT"))
+
+;;;###autoload
+(defun corvane-setup ()
+  "Show Corvane's settings dialog: the letter case of the tags it writes."
+  (interactive)
+  (with-temp-buffer
+    (pcase-let ((`(,status ,_ ,messages) (corvane--call nil (point-min) (point-max))))
+      (unless (eql status 0)
+        (user-error "corvane: exit %s%s" status (if (string-empty-p messages) "" (concat ": " messages)))))))
+
+(defun corvane--menu-item (entry)
+  (vector (concat (car entry) "  " (cdr entry))
+          (lambda () (interactive) (corvane-run (cdr entry)))))
+
+(easy-menu-define corvane-menu global-map
+  "Corvane's HTML menu: every switch, by family."
+  `("HTML"
+    ,@(mapcan (lambda (family)
+                (if (car family)
+                    (list (cons (car family) (mapcar #'corvane--menu-item (cdr family))))
+                  (mapcar #'corvane--menu-item (cdr family))))
+              corvane-switches)
+    "--"
+    ["Settings..." corvane-setup]))
+
+(provide 'corvane)
+
+;;; corvane.el ends here

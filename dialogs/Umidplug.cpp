@@ -1,0 +1,93 @@
+// TFormMIDPLUG: an EMBED tag for the MIDPLUG MIDI player: where to get the
+// plug-in, the panel kind with its size and text, autostart, repeat and
+// whether the tune may be saved.  No end text.
+#include "dialogs/dialogs.h"
+#include "dialogs/parts.h"
+#include "dialogs/soundparts.h"
+
+namespace corvane {
+
+namespace {
+
+// The panel items: large white, large black, medium white, medium black,
+// small, none.  Only a large panel shows a text.
+constexpr int kSmallPanel = 4;
+bool large_panel(int item) { return item == 0 || item == 1; }
+
+TagTexts build(const Form& f, BuildContext& ctx) {
+    TagWriter t = sound::start(f, ctx, W_EMBED);
+    if (f.checked("CheckBoxPLUGINSPAGE")) t.always("ComboBoxPLUGINSPAGE", "StaticTextPLUGINSPAGE");
+    t.text("EditWIDTH", "LabelWIDTH").text("EditHEIGHT", "LabelHEIGHT");
+    // The panel's colour is a fixed digit: "0" white, "1" black.
+    if (const int panel = f.selected("RadioGroupPANEL"); panel >= 0 && panel < kSmallPanel) {
+        t.value("StaticTextPANEL", panel % 2 ? "1" : "0");
+        if (large_panel(panel)) t.always("EditTEXT", "LabelTEXT");
+    }
+    t.choice("RadioGroupAUTOSTART", "StaticTextAUTOSTART");
+    sound::repeat_clause(t, f, "REPEAT", f.twin_value("RadioGroupREPEAT"));
+    return t.choice("RadioGroupSAVE", "StaticTextSAVE").close().done();
+}
+
+void CheckBoxPLUGINSPAGEClick(Form& f, DialogEnv&) {
+    f["ComboBoxPLUGINSPAGE"].enabled = f.checked("CheckBoxPLUGINSPAGE");
+}
+
+// Each panel size comes with its size; the text is for large panels.
+void RadioGroupPANELClick(Form& f, DialogEnv&) {
+    const int panel = f.selected("RadioGroupPANEL");
+    sound::apply_preset(f, panel, {{0, 1, "150", "40"}, {2, 3, "100", "30"}, {4, 4, "40", "35"}, {5, 5, "2", "2"}});
+    f["EditTEXT"].enabled = large_panel(panel);
+}
+
+void RadioGroupREPEATClick(Form& f, DialogEnv&) { sound::enable_count(f, "REPEAT"); }
+
+}  // namespace
+
+const DialogDesign& TFormMIDPLUG() {
+    // The plug-in pages are examples under the reserved domain "example";
+    // the box stays editable for the real address.
+    static const DialogDesign d{
+        .class_name = "TFormMIDPLUG",
+        .caption = "Pelinor - HTML : MIDPLUG ",
+        .appended = {.elements = {W_EMBED}},
+        .client_w = 464,
+        .client_h = 391,
+        .controls = {
+            sound::file_row(FileFilters::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
+            check_box("CheckBoxPLUGINSPAGE", "ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (                  )", {16, 60, 0, 0}),
+            name_label("StaticTextPLUGINSPAGE", "PLUGINSPAGE", "CheckBoxPLUGINSPAGE",
+                       parts::gap_x("ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (", 34), 60),
+            combo_edit("ComboBoxPLUGINSPAGE", {32, 80, 313, 21},
+                       {"http://plugins.example/midplug/", "http://plugins.example/midplug/ja/"})
+                .disabled(),
+            // Left: the panel with its size and text.
+            radio_group("RadioGroupPANEL", "ﾊﾟﾈﾙ種別 (         )",
+                        {"ｻｲｽﾞ大, 白基調 (PANEL=\"0\")", "ｻｲｽﾞ大, 黒基調 (PANEL=\"1\")",
+                         "ｻｲｽﾞ中, 白基調 (PANEL=\"0\")", "ｻｲｽﾞ中, 黒基調 (PANEL=\"1\")", "ｻｲｽﾞ小", "ﾊﾟﾈﾙ非表示"},
+                        {16, 112, 209, 125})
+                .pitch_fixed()
+                .upper_with_value(),
+            name_label("StaticTextPANEL", "PANEL", "RadioGroupPANEL", parts::gap_x("ﾊﾟﾈﾙ種別 (", 24), 112),
+            parts::text_field("WIDTH", "Label2", "ｺﾝﾄﾛｰﾙの幅 (         )", 16, 248, {168, 244, 57, 21}, "150"),
+            parts::text_field("HEIGHT", "Label9", "ｺﾝﾄﾛｰﾙの高さ (          )", 16, 274, {168, 270, 57, 21}, "40"),
+            parts::text_field("TEXT", "Label1", "ﾊﾟﾈﾙ表示文字 (       )", 16, 300, {16, 316, 209, 21}),
+            // Right: playing and saving.
+            sound::false_true_group("AUTOSTART", "自動再生 (                )", "未指定（する）", {240, 112, 177, 69}),
+            sound::repeat_group({"REPEAT", "演奏繰り返し (           )", sound::false_true_items("未指定（する）", true),
+                                 sound::false_true_values(true), {240, 188, 177, 85}}),
+            sound::false_true_group("SAVE", "保存可 (        )", "未指定（しない）", {240, 280, 177, 69}),
+            ok_button(296, 356),
+            cancel_button(376, 356),
+        },
+        .tab_order = {"EditSRC", "ButtonSRC", "CheckBoxPLUGINSPAGE", "ComboBoxPLUGINSPAGE", "RadioGroupPANEL",
+                      "EditWIDTH", "EditHEIGHT", "EditTEXT", "RadioGroupAUTOSTART", "RadioGroupREPEAT",
+                      "CSpinEditREPEAT", "RadioGroupSAVE"},
+        .build = build,
+        .handlers = {{"CheckBoxPLUGINSPAGE", CheckBoxPLUGINSPAGEClick},
+                     {"RadioGroupPANEL", RadioGroupPANELClick},
+                     {"RadioGroupREPEAT", RadioGroupREPEATClick}},
+    };
+    return d;
+}
+
+}  // namespace corvane

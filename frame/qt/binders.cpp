@@ -1,0 +1,306 @@
+#include "frame/qt/binders.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "frame/qt/qtext.h"
+#include "frame/qt/qtplatform.h"
+#include "frame/qt/widgets.h"
+
+namespace corvane {
+
+QString Binding::shown_caption() const {
+    const std::string& caption = model->caption;
+    if (gap_pad > 0)
+        if (auto gap = caption_gap(caption))
+            return q(caption.substr(0, gap->close)) + QString(gap_pad, ' ') + q(caption.substr(gap->close));
+    return q(caption);
+}
+
+void Binding::sync() const {
+    if (!widget || !binder) return;
+    if (widget->isEnabled() != model->enabled) widget->setEnabled(model->enabled);
+    binder->sync(*this);
+}
+
+namespace {
+
+// A disabled edit or combo box is painted in the button face, an enabled
+// one in the window colour.
+void paint_enabled(QWidget* w, bool enabled) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, QApplication::palette().color(enabled ? QPalette::Base : QPalette::Button));
+    w->setPalette(pal);
+}
+
+class LabelBinder final : public Binder {
+public:
+    QWidget* make(Binding& b, QWidget* parent) const override {
+        const ControlDef& d = *b.model->def;
+        auto* l = new QLabel(parent);
+        l->setTextFormat(Qt::PlainText);
+        l->setFocusPolicy(Qt::NoFocus);
+        if (d.kind == Kind::Panel) {
+            // A sunken panel in the window colour, its caption centred.
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            l->setAutoFillBackground(true);
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+            l->setPalette(pal);
+            l->setAlignment(Qt::AlignCenter);
+            l->setFont(fixed_pitch_font());
+        } else if (d.fixed_pitch) {
+            l->setFont(fixed_pitch_font());
+        }
+        return l;
+    }
+    void wire(Binding&, BindingEvents&) const override {}
+    void sync(const Binding& b) const override {
+        auto* l = static_cast<QLabel*>(b.widget);
+        const QString text = b.shown_caption();
+        if (l->text() == text) return;
+        l->setText(text);
+        if (b.model->def->rect.w == 0) l->adjustSize();
+    }
+};
+
+class EditBinder final : public Binder {
+public:
+    QWidget* make(Binding& b, QWidget* parent) const override {
+        auto* e = new QLineEdit(parent);
+        if (b.model->kind() == Kind::MaskEdit) e->setInputMask(qt_mask(b.model->def->mask));
+        return e;
+    }
+    void wire(Binding& b, BindingEvents& events) const override {
+        // A masked edit's text keeps its literals and shows blanks where
+        // nothing was typed ("  :  "), as the builders expect.
+        auto* e = static_cast<QLineEdit*>(b.widget);
+        Control* m = b.model;
+        QObject::connect(e, &QLineEdit::textChanged, e, [&events, m, e](const QString& t) {
+            if (!events.syncing()) m->text = s(m->kind() == Kind::MaskEdit ? e->displayText() : t);
+        });
+    }
+    void sync(const Binding& b) const override {
+        auto* e = static_cast<QLineEdit*>(b.widget);
+        const Control& m = *b.model;
+        const QString shown = m.kind() == Kind::MaskEdit ? e->displayText() : e->text();
+        if (shown != q(m.text)) e->setText(q(m.text));
+        paint_enabled(e, m.enabled);
+    }
+};
+
+class ComboBinder final : public Binder {
+public:
+    QWidget* make(Binding& b, QWidget* parent) const override {
+        auto* c = new QComboBox(parent);
+        c->setEditable(b.model->kind() == Kind::ComboEdit);
+        if (c->isEditable()) {
+            // What is typed stays exactly as typed: no completion from the list.
+            c->setInsertPolicy(QComboBox::NoInsert);
+            c->setCompleter(nullptr);
+        }
+        c->setMaxVisibleItems(12);
+        return c;
+    }
+    void wire(Binding& b, BindingEvents& events) const override {
+        auto* c = static_cast<QComboBox*>(b.widget);
+        Control* m = b.model;
+        if (c->isEditable())
+            QObject::connect(c, &QComboBox::currentTextChanged, c, [&events, m](const QString& t) {
+                if (!events.syncing()) m->text = s(t);
+            });
+        QObject::connect(c, &QComboBox::currentIndexChanged, c, [&events, m](int i) {
+            if (events.syncing()) return;
+            m->selected = i;
+            events.clicked(m->name());
+        });
+    }
+    void sync(const Binding& b) const override {
+        auto* c = static_cast<QComboBox*>(b.widget);
+        const Control& m = *b.model;
+        QStringList items;
+        for (const std::string& it : m.items) items << q(it);
+        QStringList now;
+        for (int i = 0; i < c->count(); ++i) now << c->itemText(i);
+        if (now != items) {
+            c->clear();
+            c->addItems(items);
+        }
+        if (c->isEditable()) {
+            if (c->currentText() != q(m.text)) c->setEditText(q(m.text));
+        } else if (c->currentIndex() != m.selected) {
+            c->setCurrentIndex(m.selected);
+        }
+        paint_enabled(c, m.enabled);
+    }
+};
+
+class CheckBinder final : public Binder {
+public:
+    QWidget* make(Binding&, QWidget* parent) const override { return new QCheckBox(parent); }
+    void wire(Binding& b, BindingEvents& events) const override {
+        Control* m = b.model;
+        QObject::connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::toggled, b.widget, [&events, m](bool on) {
+            if (events.syncing()) return;
+            m->checked = on;
+            events.clicked(m->name());
+        });
+    }
+    void sync(const Binding& b) const override {
+        auto* cb = static_cast<QCheckBox*>(b.widget);
+        if (cb->text() != b.shown_caption()) cb->setText(b.shown_caption());
+        if (cb->isChecked() != b.model->checked) cb->setChecked(b.model->checked);
+    }
+    int caption_left(const Binding& b) const override {
+        QStyleOptionButton opt;
+        opt.initFrom(b.widget);
+        return b.widget->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, b.widget).left();
+    }
+};
+
+// Radio groups and group boxes: a captioned frame; a radio group holds one
+// button per item, in as many columns as designed, filled column by column.
+class BoxBinder final : public Binder {
+public:
+    QWidget* make(Binding& b, QWidget* parent) const override {
+        const ControlDef& d = *b.model->def;
+        auto* box = new CaptionBox(parent);
+        if (d.kind == Kind::GroupBox) {
+            box->setFocusPolicy(Qt::NoFocus);
+            return box;
+        }
+        box->setGeometry(d.rect.x, d.rect.y, d.rect.w, d.rect.h);
+        if (d.fixed_pitch) box->setFont(fixed_pitch_font());
+        b.group = new QButtonGroup(box);
+        const int n = static_cast<int>(d.items.size());
+        const int cols = std::max(1, d.columns);
+        const int rows = std::max(1, (n + cols - 1) / cols);
+        const int top = box->fontMetrics().height();
+        const int row_h = std::max(1, (d.rect.h - top - 4) / rows);
+        const int col_w = (d.rect.w - 16) / cols;
+        for (int i = 0; i < n; ++i) {
+            auto* r = new QRadioButton(box);
+            r->setObjectName(q(d.name + "_" + std::to_string(i)));
+            int col = i / rows, row = i % rows;
+            int h = std::min(row_h, 17);
+            r->setGeometry(8 + col * col_w, top + row * row_h + (row_h - h) / 2, col_w - 2, h);
+            b.group->addButton(r, i);
+            b.radios.push_back(r);
+        }
+        return box;
+    }
+    void wire(Binding& b, BindingEvents& events) const override {
+        if (!b.group) return;
+        Control* m = b.model;
+        QObject::connect(b.group, &QButtonGroup::idClicked, b.widget, [&events, m](int id) {
+            if (events.syncing()) return;
+            m->selected = id;
+            events.clicked(m->name());
+        });
+    }
+    void sync(const Binding& b) const override {
+        const Control& m = *b.model;
+        static_cast<CaptionBox*>(b.widget)->set_caption(b.shown_caption());
+        // Tab reaches the group at its selected button (the first when none
+        // is selected), from where the arrow keys move the choice.
+        const int n = static_cast<int>(b.radios.size());
+        const int stop = m.selected >= 0 && m.selected < n ? m.selected : 0;
+        for (int i = 0; i < n; ++i) {
+            QRadioButton* r = b.radios[static_cast<size_t>(i)];
+            const Qt::FocusPolicy policy = b.tab_stop && i == stop ? Qt::StrongFocus : Qt::ClickFocus;
+            if (r->focusPolicy() != policy) r->setFocusPolicy(policy);
+            if (r->text() != q(m.item(i))) r->setText(q(m.item(i)));
+            const bool on = i == m.selected;
+            if (r->isChecked() != on) {
+                b.group->setExclusive(false);
+                r->setChecked(on);
+                b.group->setExclusive(true);
+            }
+        }
+    }
+    int caption_left(const Binding&) const override { return 8; }
+};
+
+class SpinBinder final : public Binder {
+public:
+    QWidget* make(Binding& b, QWidget* parent) const override {
+        const ControlDef& d = *b.model->def;
+        auto* sp = new SpinEdit(d.min, d.max, parent);
+        sp->setSingleStep(d.step);
+        sp->setKeyboardTracking(true);
+        return sp;
+    }
+    void wire(Binding& b, BindingEvents& events) const override {
+        Control* m = b.model;
+        static_cast<SpinEdit*>(b.widget)->on_typed(b.widget, [&events, m](const QString& t) {
+            if (!events.syncing()) m->text = s(t);
+        });
+    }
+    void sync(const Binding& b) const override {
+        auto* sp = static_cast<SpinEdit*>(b.widget);
+        if (sp->text() != q(b.model->text)) sp->set_text(q(b.model->text));
+    }
+};
+
+class ButtonBinder final : public Binder {
+public:
+    QWidget* make(Binding&, QWidget* parent) const override {
+        auto* p = new QPushButton(parent);
+        // Enter goes through the key hook, never to a default button.
+        p->setAutoDefault(false);
+        p->setDefault(false);
+        return p;
+    }
+    void wire(Binding& b, BindingEvents& events) const override {
+        auto* p = static_cast<QPushButton*>(b.widget);
+        const std::string name = b.model->name();
+        QObject::connect(p, &QPushButton::clicked, p, [&events, name] {
+            if (name == "ButtonOK") events.ok();
+            else if (name == "ButtonCancel") events.cancel();
+            else events.clicked(name);
+        });
+    }
+    void sync(const Binding& b) const override {
+        auto* p = static_cast<QPushButton*>(b.widget);
+        if (p->text() != q(b.model->caption)) p->setText(q(b.model->caption));
+    }
+};
+
+}  // namespace
+
+const Binder* binder_for(Kind kind) {
+    static const LabelBinder label;
+    static const EditBinder edit;
+    static const ComboBinder combo;
+    static const CheckBinder check;
+    static const BoxBinder box;
+    static const SpinBinder spin;
+    static const ButtonBinder button;
+    switch (kind) {
+        case Kind::Label:
+        case Kind::NameLabel:
+        case Kind::Panel: return &label;
+        case Kind::Edit:
+        case Kind::MaskEdit: return &edit;
+        case Kind::ComboEdit:
+        case Kind::ComboList: return &combo;
+        case Kind::CheckBox: return &check;
+        case Kind::RadioGroup:
+        case Kind::GroupBox: return &box;
+        case Kind::Spin: return &spin;
+        case Kind::Button: return &button;
+        case Kind::HiddenList:
+        case Kind::HiddenLabel: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace corvane

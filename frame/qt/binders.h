@@ -1,0 +1,71 @@
+// One binder per kind of control: how its widget is made from the design,
+// how the user's changes reach the model, and how the model is shown.
+#pragma once
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "frame/form.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace corvane {
+
+class Binder;
+
+// What the binders report to the window they live in.
+class BindingEvents {
+public:
+    virtual ~BindingEvents() = default;
+    // True while the window renders the model: widget signals then carry
+    // no user action.
+    virtual bool syncing() const = 0;
+    // The user changed a choice or pressed a button: the control's handlers run.
+    virtual void clicked(const std::string& control) = 0;
+    virtual void ok() = 0;
+    virtual void cancel() = 0;
+};
+
+// A control's model and the widget showing it.
+struct Binding {
+    Control* model = nullptr;
+    const Binder* binder = nullptr;  // nullptr for the invisible kinds
+    QWidget* widget = nullptr;
+    QButtonGroup* group = nullptr;   // a radio group's buttons
+    std::vector<QRadioButton*> radios;
+    int gap_pad = 0;        // blanks added to the caption's gap for its name label
+    bool tab_stop = false;  // in the design's tab order
+
+    // The caption as shown: the model's, with the gap widened by gap_pad.
+    QString shown_caption() const;
+    void sync() const;
+};
+
+class Binder {
+public:
+    virtual ~Binder() = default;
+    virtual QWidget* make(Binding& b, QWidget* parent) const = 0;
+    virtual void wire(Binding& b, BindingEvents& events) const = 0;
+    virtual void sync(const Binding& b) const = 0;
+    // Where the caption text starts, relative to the control's left edge.
+    virtual int caption_left(const Binding&) const { return 0; }
+};
+
+// The binder of a kind of control; nullptr for the invisible ones.
+const Binder* binder_for(Kind kind);
+
+// Renders the model while alive: widget signals are no user actions then.
+class SyncGuard {
+public:
+    explicit SyncGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~SyncGuard() { flag_ = old_; }
+    SyncGuard(const SyncGuard&) = delete;
+    SyncGuard& operator=(const SyncGuard&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+}  // namespace corvane

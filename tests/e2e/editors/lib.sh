@@ -1,0 +1,108 @@
+# Shared by the editor tests: checks, a private virtual display, and the
+# keys that fill in the link dialog through its browse button.
+# Source it after setting CORVANE_DIR (folder of the built corvane) and
+# CORVANE_SRC (the source tree).  A test that cannot run exits with 77.
+
+set -u
+export PATH="$CORVANE_DIR:$PATH"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset PELINOR_FILE PELINOR_EOL PELINOR_CARET PELINOR_ENCODING QT_QPA_PLATFORM WAYLAND_DISPLAY TMUX
+WORK=$(mktemp -d /tmp/corvane-editor.XXXXXX)
+FAILURES=0
+XVFB_PID=""
+CLEANUPS=()
+
+cleanup() {
+    local c
+    for c in "${CLEANUPS[@]}"; do eval "$c" >/dev/null 2>&1; done
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK" 2>/dev/null || { sleep 1; rm -rf "$WORK"; }
+}
+trap cleanup EXIT
+
+need() {
+    local p
+    for p in "$@"; do
+        command -v "$p" >/dev/null || { echo "SKIP: $p is not installed"; exit 77; }
+    done
+}
+
+# expect_file NAME FILE BYTES: FILE holds exactly BYTES (printf escapes).
+expect_file() {
+    local want
+    want=$(mktemp "$WORK/want.XXXXXX")
+    printf "$3" >"$want"
+    if cmp -s "$want" "$2"; then
+        echo "ok   $1"
+    else
+        echo "FAIL $1: the file holds"
+        od -c "$2" | sed 's/^/     /'
+        echo "     instead of"
+        od -c "$want" | sed 's/^/     /'
+        FAILURES=$((FAILURES + 1))
+    fi
+}
+
+# expect NAME CONDITION...: the command succeeds.
+expect() {
+    local name=$1
+    shift
+    if "$@"; then echo "ok   $name"; else echo "FAIL $name"; FAILURES=$((FAILURES + 1)); fi
+}
+
+# wait_until SECONDS COMMAND...: polls until the command succeeds.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+finish() {
+    [ "$FAILURES" -eq 0 ] && { echo "all passed"; exit 0; }
+    echo "$FAILURES failed"
+    exit 1
+}
+
+# A virtual display of this test's own: sets DISPLAY, or returns 1 when
+# Xvfb or xdotool is missing.
+start_display() {
+    command -v Xvfb >/dev/null && command -v xdotool >/dev/null || return 1
+    local number="$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    wait_until 10 test -s "$number" || return 1
+    export DISPLAY=":$(cat "$number")"
+}
+
+# The site the link test browses in: the edited page and an image in a
+# sibling folder, so the link must come out relative to the page.
+make_site() {
+    mkdir -p "$WORK/site/docs" "$WORK/site/img"
+    : >"$WORK/site/img/pic.gif"
+    printf "$1" >"$WORK/site/docs/index.htm"
+}
+LINK_TARGET_URL='../img/pic.gif'
+
+visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null; }
+other_window() { visible_windows | grep -vx "$1" | head -1; }
+has_other_window() { test -n "$(other_window "$1")"; }
+window_gone() { ! visible_windows | grep -qx "$1"; }
+
+# Plays the user of the link dialog: once it shows, Tab to its browse
+# button and press it, type the image's full path into the file dialog,
+# Enter, and Enter again for OK.  Gives up after about 25 seconds.
+drive_link_dialog() {
+    local dialog browser
+    wait_until 15 has_other_window none || return 1
+    dialog=$(other_window none)
+    xdotool windowfocus --sync "$dialog" key Tab space || return 1
+    wait_until 5 has_other_window "$dialog" || return 1
+    browser=$(other_window "$dialog")
+    xdotool windowfocus --sync "$browser" type --delay 5 "$WORK/site/img/pic.gif" || return 1
+    xdotool key Return
+    wait_until 5 window_gone "$browser" || return 1
+    xdotool windowfocus --sync "$dialog" key Return
+}
