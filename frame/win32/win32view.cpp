@@ -289,6 +289,7 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
                 Rect at{r.x + 8 + col * col_w, r.y + top + row * row_h + (row_h - h) / 2, col_w - 2, h};
                 DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
                 b.radios.push_back(make(L"BUTTON", style, 0, wide(b.model->item(i)), at, new_id(bi, i)));
+                fit_radio(b, b.radios.size() - 1);
             }
             break;
         }
@@ -315,6 +316,19 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
         case Kind::HiddenLabel:
             break;
     }
+}
+
+// A radio button is as wide as its mark and text, within its column: a
+// button drawn over the whole column would hide a control that the design
+// puts beside a short item (an edit after "回数指定 →").
+void Win32DialogWindow::fit_radio(Binding& b, size_t i) {
+    const ControlDef& d = *b.model->def;
+    const int col_w = (d.rect.w - 16) / std::max(1, d.columns);
+    const SIZE s = text_size(font_of(d), window_text(b.radios[i]));
+    const int w = std::min<int>(col_w - 2, GetSystemMetrics(SM_CXMENUCHECK) + 8 + s.cx);
+    RECT r;
+    GetWindowRect(b.radios[i], &r);
+    SetWindowPos(b.radios[i], nullptr, 0, 0, w, r.bottom - r.top, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 std::wstring Win32DialogWindow::shown_caption(const Binding& b) const {
@@ -467,7 +481,11 @@ void Win32DialogWindow::sync(Binding& b) {
             const int stop = m.selected >= 0 && m.selected < static_cast<int>(b.radios.size()) ? m.selected : 0;
             for (size_t i = 0; i < b.radios.size(); ++i) {
                 HWND r = b.radios[i];
-                set_text(r, wide(m.item(static_cast<int>(i))));
+                const std::wstring item = wide(m.item(static_cast<int>(i)));
+                if (window_text(r) != item) {
+                    SetWindowTextW(r, item.c_str());
+                    fit_radio(b, i);
+                }
                 LONG_PTR style = GetWindowLongPtrW(r, GWL_STYLE);
                 LONG_PTR want = b.tab_stop && static_cast<int>(i) == stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
                 if (want != style) SetWindowLongPtrW(r, GWL_STYLE, want);

@@ -89,6 +89,7 @@ private:
     void build();
     void create_control(Binding& b, int id);
     void attach_name_labels();
+    void fit_radio(Binding& b, size_t i);
     void sync(Binding& b);
     std::wstring shown_caption(const Binding& b) const;
     int caption_left(const Binding& b) const;
