@@ -19,8 +19,6 @@ namespace corvane {
 
 namespace {
 
-const int kBadSwitchExit = -1;
-
 // The first argument as the user wrote it: the C library's argv holds it in
 // the ANSI code page, which may not hold every character typed.
 std::string first_argument_utf8(const char* fallback) {
@@ -39,7 +37,7 @@ std::string first_argument_utf8(const char* fallback) {
 void bad_switch_message(HostLink& host, const std::string& arg) {
     const int x = host.GetPosSize(0);
     const int y = host.GetPosSize(1) + 50;
-    error_box_at("エラー", "パラメータエラー ( " + arg + " )\nPelinorデータの指定誤り", x, y);
+    error_box_at("エラー", bad_switch_text(arg), x, y);
 }
 
 // Creates the dialog (placement first: nothing in creation depends on the

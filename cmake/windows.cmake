@@ -72,10 +72,10 @@ if(CORVANE_TESTS)
 endif()
 
 # Renders every dialog to PNG under Wine (scripts/shots --win).
-add_executable(corvane_winshots tools/winshots.cpp)
+add_executable(corvane_winshots EXCLUDE_FROM_ALL tools/winshots.cpp)
 target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)
 
 # Yardstick for the dialog start-up benchmark under Wine (scripts/bench).
-add_executable(bare_dialog_win32 tools/bare_dialog_win32.cpp)
+add_executable(bare_dialog_win32 EXCLUDE_FROM_ALL tools/bare_dialog_win32.cpp)
 set_target_properties(bare_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
 target_link_libraries(bare_dialog_win32 PRIVATE user32 gdi32)

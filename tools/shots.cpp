@@ -10,24 +10,8 @@
 #include "app/switches.h"
 #include "frame/qt/dialogwindow.h"
 #include "frame/qt/qtplatform.h"
-#include "host/hostlink.h"
+#include "still_host.h"
 #include "setup/setup.h"
-
-namespace {
-
-class StillHost final : public corvane::HostLink {
-public:
-    void SetData(const std::string&, const std::string&) override {}
-    std::string GetCRLF() override { return "\r\n"; }
-    std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override { l = t = 0; }
-    int GetPosSize(int) override { return 0; }
-    int GetBufSize(int) override { return 0; }
-    std::string GetData(int) override { return {}; }
-    corvane::CodePage code_page() const override { return corvane::CodePage::Utf8; }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 5) {
@@ -43,7 +27,7 @@ int main(int argc, char** argv) {
         suffix = QString("-%1%2%3").arg(cs.element).arg(cs.attribute).arg(cs.value);
     }
     QDir().mkpath(argv[1]);
-    StillHost host;
+    corvane::StillHost host;
     corvane::QtPlatform platform;
     std::vector<const corvane::DialogDesign*> designs;
     for (const corvane::SwitchRow& row : corvane::all_switches())

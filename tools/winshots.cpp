@@ -12,22 +12,10 @@
 #include "app/switches.h"
 #include "frame/win32/win32platform.h"
 #include "frame/win32/win32view.h"
-#include "host/hostlink.h"
+#include "still_host.h"
 #include "setup/setup.h"
 
 namespace {
-
-class StillHost final : public corvane::HostLink {
-public:
-    void SetData(const std::string&, const std::string&) override {}
-    std::string GetCRLF() override { return "\r\n"; }
-    std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override { l = t = 40; }
-    int GetPosSize(int) override { return 0; }
-    int GetBufSize(int) override { return 0; }
-    std::string GetData(int) override { return {}; }
-    corvane::CodePage code_page() const override { return corvane::CodePage::Utf8; }
-};
 
 // --- A PNG file without a compressor: deflate's stored blocks. -------------
 unsigned crc32(const unsigned char* p, size_t n, unsigned crc = 0) {
@@ -150,7 +138,7 @@ int main(int argc, char** argv) {
     }
     const std::string out = argv[1];
     CreateDirectoryA(out.c_str(), nullptr);
-    StillHost host;
+    corvane::StillHost host(40, 40);
     corvane::Win32Platform platform;
     std::vector<const corvane::DialogDesign*> designs;
     for (const corvane::SwitchRow& row : corvane::all_switches())

@@ -7,7 +7,7 @@ set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 corvane_install libx11-dev libxtst-dev
 CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_TEST_PACKAGES
-"$CORVANE_ROOT/scripts/winbuild" 64 >/dev/null 2>&1 || { echo "windialog: scripts/winbuild 64 failed"; exit 1; }
+CORVANE_WINBUILD_EXTRA=bare_dialog_win32 "$CORVANE_ROOT/scripts/winbuild" 64 >/dev/null 2>&1 || { echo "windialog: scripts/winbuild 64 failed"; exit 1; }
 win=$CORVANE_ROOT/build-win64
 gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$win/maptime" -lX11 -lXtst
 . "$CORVANE_ROOT/tests/win/wine_env.sh"
