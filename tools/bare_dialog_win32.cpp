@@ -2,11 +2,13 @@
 // buttons, OK and Cancel, in the dialog font: the yardstick for how fast
 // corvane.exe gets a dialog on screen under Wine (scripts/bench windialog).
 // Escape closes it.  With the argument "two-fonts" it also shows a label in
-// the fixed-pitch font "ＭＳ ゴシック", as every Corvane dialog with a name label
-// does, to tell the cost of the second font from the rest.
+// the fixed-pitch font "ＭＳ ゴシック" and measures a text in each font before
+// it shows, as every Corvane dialog that lays out its name labels does: a
+// bare window maps before any font is loaded.
 #include <windows.h>
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -54,6 +56,13 @@ int main(int argc, char** argv) {
         HWND l = CreateWindowExW(0, L"STATIC", L"SIZE", WS_CHILD | WS_VISIBLE, 16, 16, 40, 14, w, nullptr,
                                  wc.hInstance, nullptr);
         SendMessageW(l, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), FALSE);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SIZE size;
+        for (HFONT f : {font, fixed}) {
+            SelectObject(dc, f);
+            GetTextExtentPoint32W(dc, L"\x5927\x304D\x3055 (SIZE)", 10, &size);
+        }
+        DeleteDC(dc);
     }
     ShowWindow(w, SW_SHOWNORMAL);
     MSG msg;

@@ -125,15 +125,17 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
                             dialog.form().top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                             GetModuleHandleW(nullptr), this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
+    measure_dc_ = CreateCompatibleDC(nullptr);
     build();
     dialog_.env().hide = [this] {
         if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
     };
-    sync_from_model(false);
+    // The controls show the model from the first show on (show()).
 }
 
 Win32DialogWindow::~Win32DialogWindow() {
     dialog_.env().hide = [] {};
+    if (measure_dc_) DeleteDC(measure_dc_);
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -149,8 +151,10 @@ HFONT Win32DialogWindow::font_of(const ControlDef& d) const {
     return d.fixed_pitch || d.kind == Kind::Panel ? fixed_pitch_font() : dialog_font();
 }
 
+// Measured on a memory device context of the run: no round trip to the
+// window system per text.
 SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
-    HDC dc = GetDC(hwnd_);
+    HDC dc = measure_dc_;
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{0, 0};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -160,7 +164,6 @@ SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
         size.cy = tm.tmHeight;
     }
     SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
     return size;
 }
 

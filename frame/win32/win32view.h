@@ -123,6 +123,7 @@ private:
     HWND last_focus_ = nullptr;
     HBRUSH face_brush_ = nullptr;
     HBRUSH window_brush_ = nullptr;
+    HDC measure_dc_ = nullptr;
 };
 
 // Runs the message loop until the window is gone.
