@@ -10,7 +10,6 @@ namespace corvane {
 namespace {
 
 constexpr int kFirstId = 100;
-constexpr wchar_t kWindowClassPrefix[] = L"";  // the window class is the dialog class ("TFormFONT")
 
 // The window style every dialog has: always on top, a single fixed border,
 // a title bar with the close box only.
@@ -106,7 +105,8 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
     face_brush_ = GetSysColorBrush(COLOR_BTNFACE);
     window_brush_ = GetSysColorBrush(COLOR_WINDOW);
     const DialogDesign& design = dialog.design();
-    const std::wstring cls = kWindowClassPrefix + wide(design.class_name);
+    // The window class is the dialog class ("TFormFONT").
+    const std::wstring cls = wide(design.class_name);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExW(GetModuleHandleW(nullptr), cls.c_str(), &wc)) {

@@ -61,7 +61,7 @@ REGEDIT4
 "MS Gothic"="IPAGothic"
 REG
     iconv -f UTF-8 -t CP932 "$WINE_WORK/setup.reg" > "$WINE_WORK/setup-sjis.reg"
-    timeout -k 5 60 wine regedit /S "$(winepath -w "$WINE_WORK/setup-sjis.reg" 2>/dev/null)" > /dev/null 2>&1 ||
+    timeout -k 5 60 wine regedit /S "$(timeout 30 winepath -w "$WINE_WORK/setup-sjis.reg" 2>/dev/null)" > /dev/null 2>&1 ||
         { echo "wine_env: the registry settings could not be made"; return 1; }
     echo "wine_env: prefix ready in $((SECONDS - t0)) s on DISPLAY=$DISPLAY"
 }
