@@ -152,6 +152,52 @@ public:
         return false;
     }
 
+    // Moves the read position just past the first `first` byte that is
+    // followed by a `second` byte (second != first).  False when the file has
+    // no such pair.  The buffer is scanned in place, eight bytes at a time
+    // where none of them is a `first`, so that neither long stretches without
+    // one nor long runs of 0xFF or of 0xFF 0x00 pairs take a call per byte.
+    bool seek_pair(std::uint8_t first, std::uint8_t second) {
+        constexpr std::uint64_t ones = 0x0101010101010101u, highs = 0x8080808080808080u;
+        const std::uint64_t pattern = ones * first;
+        while (load()) {
+            const std::uint8_t* p = buf_.data();
+            size_t at = static_cast<size_t>(pos_ - start_);
+            const size_t last = len_ - 1;  // the bytes before it have one after them
+            while (at < last) {
+                const size_t end = std::min(at + 8, last);
+                if (end == at + 8) {
+                    std::uint64_t w;
+                    std::memcpy(&w, p + at, 8);
+                    const std::uint64_t x = w ^ pattern;  // a zero byte where a `first` is
+                    if (((x - ones) & ~x & highs) == 0) {
+                        at = end;
+                        continue;
+                    }
+                }
+                for (; at < end; ++at) {
+                    if (p[at] == first && p[at + 1] == second) {
+                        pos_ = start_ + at + 2;
+                        return true;
+                    }
+                }
+            }
+            pos_ = start_ + at;
+            if (at == len_ || p[at] != first) {
+                pos_ = start_ + len_;
+                continue;
+            }
+            // A `first` at the end of the buffer pairs with the next byte.
+            ++pos_;
+            if (!load()) return false;
+            if (buf_[static_cast<size_t>(pos_ - start_)] == second) {
+                ++pos_;
+                return true;
+            }
+        }
+        return false;
+    }
+
 private:
     // Makes the buffer hold the byte at the read position.
     bool load() {
@@ -194,16 +240,7 @@ void read_gif(ByteReader& r, std::uint16_t& width, std::uint16_t& height) {
 void read_jpeg(ByteReader& r, std::uint16_t& width, std::uint16_t& height) {
     std::uint8_t b;
     // Start of image: 0xFF (one or more), then 0xD8, anywhere in the file.
-    // A byte that is the last one of the file is not examined.
-    for (;;) {
-        if (!r.seek_byte(0xFF)) return;
-        r.read(b);
-        if (r.at_end()) return;
-        do {
-            if (!r.read(b)) return;
-        } while (b == 0xFF);
-        if (b == 0xD8) break;
-    }
+    if (!r.seek_pair(0xFF, 0xD8)) return;
     // Segments up to the first frame marker.
     for (;;) {
         if (!r.seek_byte(0xFF)) return;

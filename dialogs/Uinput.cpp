@@ -51,8 +51,8 @@ std::string edit_of(const AttrDef& a) { return std::string("Edit") + a.name; }
 std::string box_of(const AttrDef& a) { return std::string("CheckBox") + a.name; }
 std::string name_label_of(const AttrDef& a) { return std::string("Label") + a.name; }
 
-// Where an attribute's controls stand: its descriptive label's line at
-// (x, y), its edit `w` wide to the right of the captions.
+// Where an attribute's controls stand in a member's window: their row at
+// (x, y); an edit `w` wide, right of the captions.
 struct Placed {
     Attr attr;
     int x, y, w;
@@ -68,16 +68,10 @@ Group attribute_controls(const Placed& p) {
     const AttrDef& a = def(p.attr);
     const std::string caption = a.caption;
     const size_t lines = static_cast<size_t>(std::count(caption.begin(), caption.end(), '\n'));
-    const std::string last_line = caption.substr(caption.rfind('\n') + 1);
-    if (a.written == Written::Flag) {
-        // The check box, with the label of the flag's name under it.
-        const int cx = p.x + 16;
-        return Group{
-            check_box(box_of(a), "初期状態でﾁｪｯｸ", {p.x, p.y + 2, 0, 0}),
-            label(a.label, caption, cx, p.y + 22),
-            name_label(name_label_of(a), a.name, a.label, parts::gap_x(caption, cx), p.y + 22),
-        };
-    }
+    const size_t newline = caption.rfind('\n');
+    const std::string last_line = newline == std::string::npos ? caption : caption.substr(newline + 1);
+    if (a.written == Written::Flag)  // the check box, the flag's name under its caption
+        return parts::flag_box({a.name, "初期状態でﾁｪｯｸ", {p.x, p.y + 2, 0, 0}, a.label, caption, p.x + 16, p.y + 22});
     const int ly = p.y + 4 - static_cast<int>(lines) * kLine;
     Group g{
         label(a.label, caption, p.x, ly),
@@ -131,7 +125,7 @@ const std::array<Member, kCount>& members() {
          {"EditSRC", "ButtonSRC", "EditNAME"}, 416, 134},
         {"hidden", "入力（隠しﾌｨｰﾙﾄﾞ）", W_HIDDEN, {{A::NAME, 16, 16, 90}, {A::VALUE, 16, 48, 90}}, kNameValue, 400,
          87},
-        {"file", "入力（ﾌｧｲﾙ転送）", W_FILE, {{A::NAME, 16, 16, 200}, {A::SIZE, 16, 48, 50}}, {"EditNAME", "EditSIZE"},
+        {"file", "入力（ﾌｧｲﾙ転送）", W_FILE, {{A::NAME, 16, 16, 200}, {A::SIZE, 16, 48, 40}}, {"EditNAME", "EditSIZE"},
          340, 107},
     }};
     return rows;

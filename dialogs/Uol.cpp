@@ -2,22 +2,16 @@
 // and as many empty LI lines as asked for between the start tag and the
 // selection.
 #include "dialogs/dialogs.h"
-#include "frame/tagwriter.h"
+#include "dialogs/listparts.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    return TagWriter(f, ctx, W_OL)
-        .choice("RadioGroupTYPE", "StaticTextTYPE")
-        .count("CSpinEditSTART", "LabelSTART")
-        .close()
-        .line()
-        .lines(f.spin("CSpinEditLI"), {{" ", "LabelLI"}})
-        .end_tag()
-        .end_line()
-        .done();
+    TagWriter t(f, ctx, W_OL);
+    t.choice("RadioGroupTYPE", "StaticTextTYPE").count("CSpinEditSTART", "LabelSTART");
+    return lists::with_items(t, f);
 }
 
 }  // namespace

@@ -1,21 +1,16 @@
 // TFormUL: an unordered list with an optional bullet type, and as many empty
 // LI lines as asked for between the start tag and the selection.
 #include "dialogs/dialogs.h"
-#include "frame/tagwriter.h"
+#include "dialogs/listparts.h"
 
 namespace corvane {
 
 namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
-    return TagWriter(f, ctx, W_UL)
-        .choice("RadioGroupTYPE", "StaticTextTYPE")
-        .close()
-        .line()
-        .lines(f.spin("CSpinEditLI"), {{" ", "LabelLI"}})
-        .end_tag()
-        .end_line()
-        .done();
+    TagWriter t(f, ctx, W_UL);
+    t.choice("RadioGroupTYPE", "StaticTextTYPE");
+    return lists::with_items(t, f);
 }
 
 }  // namespace

@@ -6,25 +6,13 @@
 #include <set>
 
 #include "frame/dialog.h"
-#include "host/hostlink.h"
+#include "host/quiethost.h"
 
 namespace corvane {
 
 namespace {
 
-// A host and a platform that answer every call without doing anything.
-class QuietHost final : public HostLink {
-public:
-    void SetData(const std::string&, const std::string&) override {}
-    std::string GetCRLF() override { return "\r\n"; }
-    std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override { l = t = 0; }
-    int GetPosSize(int) override { return 0; }
-    int GetBufSize(int) override { return 0; }
-    std::string GetData(int) override { return {}; }
-    CodePage code_page() const override { return CodePage::Utf8; }
-};
-
+// A platform that answers every dialog with Cancel.
 class QuietPlatform final : public Platform {
 public:
     std::optional<Rgb> choose_color(Rgb) override { return std::nullopt; }

@@ -10,7 +10,7 @@
 #include "app/switches.h"
 #include "frame/qt/dialogwindow.h"
 #include "frame/qt/qtplatform.h"
-#include "still_host.h"
+#include "host/quiethost.h"
 #include "setup/setup.h"
 
 int main(int argc, char** argv) {
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         suffix = QString("-%1%2%3").arg(cs.element).arg(cs.attribute).arg(cs.value);
     }
     QDir().mkpath(argv[1]);
-    corvane::StillHost host;
+    corvane::QuietHost host;
     corvane::QtPlatform platform;
     std::vector<const corvane::DialogDesign*> designs;
     for (const corvane::SwitchRow& row : corvane::all_switches())

@@ -12,7 +12,7 @@
 #include "app/switches.h"
 #include "frame/win32/win32platform.h"
 #include "frame/win32/win32view.h"
-#include "still_host.h"
+#include "host/quiethost.h"
 #include "setup/setup.h"
 
 namespace {
@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     }
     const std::string out = argv[1];
     CreateDirectoryA(out.c_str(), nullptr);
-    corvane::StillHost host(40, 40);
+    corvane::QuietHost host(40);
     corvane::Win32Platform platform;
     std::vector<const corvane::DialogDesign*> designs;
     for (const corvane::SwitchRow& row : corvane::all_switches())

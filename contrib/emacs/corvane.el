@@ -34,7 +34,8 @@
 (defcustom corvane-program
   (or (executable-find "corvane")
       (let ((built (expand-file-name "../../build/corvane"
-                                     (file-name-directory (or load-file-name buffer-file-name "")))))
+                                     (file-name-directory
+                                      (file-truename (or load-file-name buffer-file-name ""))))))
         (and (file-executable-p built) built))
       "corvane")
   "The Corvane program: corvane on the path, else the build of this source tree."
@@ -87,6 +88,13 @@ A nil family holds entries of the menu's top level.")
   (memq (coding-system-base buffer-file-coding-system)
         '(japanese-shift-jis japanese-cp932 cp932 sjis shift_jis)))
 
+(defun corvane--caret ()
+  "The screen position of point as \"X,Y\" on a graphical frame, else nil.
+Corvane opens its dialog just below it."
+  (when (display-graphic-p)
+    (let ((xy (ignore-errors (window-absolute-pixel-position))))
+      (and xy (format "%d,%d" (car xy) (cdr xy))))))
+
 (defun corvane--call (switch start end)
   "Run Corvane with SWITCH on the text from START to END.
 Return (STATUS OUTPUT MESSAGES): the exit status, the replacement text and
@@ -101,11 +109,13 @@ what Corvane wrote on its standard error, which is kept apart from the text."
          (coding-system-for-write coding)
          (coding-system-for-read coding)
          (file (and buffer-file-name (expand-file-name buffer-file-name)))
+         (caret (corvane--caret))
          (process-environment
           (append (list (concat "PELINOR_EOL=" eol)
                         (concat "PELINOR_ENCODING=" (if cp932 "cp932" "utf-8"))
                         ;; A bare name removes the variable: no file.
                         (if file (concat "PELINOR_FILE=" file) "PELINOR_FILE"))
+                  (and caret (list (concat "PELINOR_CARET=" caret)))
                   process-environment))
          (err-file (make-temp-file "corvane"))
          (out (generate-new-buffer " *corvane*")))

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <limits>
 
 #include "frame/qt/qtext.h"
 #include "frame/qt/qtplatform.h"
@@ -32,6 +33,10 @@ void Binding::sync() const {
 }
 
 namespace {
+
+// Edits hold whatever is typed or pasted, however long; Qt's default
+// would cut a text at 32767 characters without a word.
+constexpr int kNoLimit = std::numeric_limits<int>::max();
 
 // A disabled edit or combo box is painted in the button face, an enabled
 // one in the window colour.
@@ -76,6 +81,7 @@ class EditBinder final : public Binder {
 public:
     QWidget* make(Binding& b, QWidget* parent) const override {
         auto* e = new QLineEdit(parent);
+        e->setMaxLength(kNoLimit);
         if (b.model->kind() == Kind::MaskEdit) e->setInputMask(qt_mask(b.model->def->mask));
         return e;
     }
@@ -106,6 +112,7 @@ public:
             // What is typed stays exactly as typed: no completion from the list.
             c->setInsertPolicy(QComboBox::NoInsert);
             c->setCompleter(nullptr);
+            c->lineEdit()->setMaxLength(kNoLimit);
         }
         c->setMaxVisibleItems(12);
         return c;
@@ -133,6 +140,10 @@ public:
         if (now != items) {
             c->clear();
             c->addItems(items);
+            // Filling makes the first item current; an editable box keeps
+            // the item last picked (none at first), so that Down from an
+            // empty box picks the first item.
+            if (c->isEditable()) c->setCurrentIndex(m.selected);
         }
         if (c->isEditable()) {
             if (c->currentText() != q(m.text)) c->setEditText(q(m.text));
@@ -145,7 +156,13 @@ public:
 
 class CheckBinder final : public Binder {
 public:
-    QWidget* make(Binding&, QWidget* parent) const override { return new QCheckBox(parent); }
+    // Opaque, so that a check box standing on a group box's caption hides
+    // the frame line behind its text.
+    QWidget* make(Binding&, QWidget* parent) const override {
+        auto* cb = new QCheckBox(parent);
+        cb->setAutoFillBackground(true);
+        return cb;
+    }
     void wire(Binding& b, BindingEvents& events) const override {
         Control* m = b.model;
         QObject::connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::toggled, b.widget, [&events, m](bool on) {

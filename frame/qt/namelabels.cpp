@@ -26,15 +26,20 @@ void attach_name_labels(std::vector<Binding>& bindings) {
         const std::optional<CaptionGap> gap = caption_gap(caption);
         if (!gap) continue;
         const QFontMetrics fm(owner->widget->font());
-        const int before = fm.horizontalAdvance(q(caption.substr(0, gap->first)));
+        // A caption of several lines holds the gap on one of them.
+        const size_t newline = caption.rfind('\n', gap->first);
+        const size_t line_start = newline == std::string::npos ? 0 : newline + 1;
+        const int line = static_cast<int>(std::count(caption.begin(), caption.begin() + line_start, '\n'));
+        const int before = fm.horizontalAdvance(q(caption.substr(line_start, gap->first - line_start)));
         const QSize size = label.widget->sizeHint();
         const int blank = std::max(1, fm.horizontalAdvance(' '));
-        int gap_w = fm.horizontalAdvance(q(caption.substr(0, gap->close))) - before;
+        int gap_w = fm.horizontalAdvance(q(caption.substr(line_start, gap->close - line_start))) - before;
         if (gap_w < size.width()) owner->gap_pad = (size.width() - gap_w + blank - 1) / blank;
         gap_w += owner->gap_pad * blank;
         const ControlDef& od = *owner->model->def;
         const int gap_x = od.rect.x + owner->binder->caption_left(*owner) + before;
-        const int y = od.rect.y + (od.kind == Kind::CheckBox ? (owner->widget->height() - fm.height()) / 2 : 0);
+        const int y = od.rect.y + line * fm.lineSpacing() +
+                      (od.kind == Kind::CheckBox ? (owner->widget->height() - fm.height()) / 2 : 0);
         label.widget->setGeometry(gap_x + (gap_w - size.width()) / 2, y + (fm.height() - size.height()) / 2,
                                   size.width(), size.height());
         owner->sync();

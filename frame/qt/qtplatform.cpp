@@ -35,8 +35,16 @@ QFont fixed_pitch_font() {
     return f;
 }
 
+// The dialog that opened a colour or file dialog gets the keyboard back when
+// it closes.  A window manager does this by itself; on a display without one
+// the keys would go nowhere until the window was clicked.
+void QtPlatform::give_back_keyboard() {
+    if (parent_ && parent_->isVisible()) parent_->activateWindow();
+}
+
 std::optional<Rgb> QtPlatform::choose_color(Rgb initial) {
     QColor c = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), parent_);
+    give_back_keyboard();
     if (!c.isValid()) return std::nullopt;
     return Rgb{c.red(), c.green(), c.blue()};
 }
@@ -61,12 +69,20 @@ std::optional<std::string> QtPlatform::open_file(const std::string& initial_fold
         names << q(f.description) + " (" + patterns.join(' ') + ")";
     }
     QFileDialog dialog(parent_, QString(), q(initial_folder));
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // An open dialog, which also takes a typed name of a file that does not
+    // exist (yet): the field is filled all the same, the image size is not
+    // probed.
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(names);
     if (!names.isEmpty()) dialog.selectNameFilter(names.front());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+    const int answer = dialog.exec();
+    give_back_keyboard();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // A typed name may hold "." and ".." steps ("img/../top.htm"); the path
+    // handed on is the plain full path, as the platform's own dialog gives.
+    return QDir::toNativeSeparators(QDir::cleanPath(dialog.selectedFiles().front())).toStdString();
 }
 
 void QtPlatform::show_error(const std::string& text) {

@@ -16,6 +16,7 @@ public:
     void show_message(const std::string& title, const std::string& text) override;
 
 private:
+    void give_back_keyboard();
     QWidget* parent_ = nullptr;
 };
 

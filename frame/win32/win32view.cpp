@@ -158,6 +158,20 @@ SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{0, 0};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (text.find(L'\n') != std::wstring::npos) {
+        // A caption of several lines: as wide as its widest line.
+        TEXTMETRICW tm;
+        GetTextMetricsW(dc, &tm);
+        size = {0, 0};
+        for (size_t start = 0, end = 0; end != std::wstring::npos; start = end + 1) {
+            end = text.find(L'\n', start);
+            const size_t n = (end == std::wstring::npos ? text.size() : end) - start;
+            SIZE line{0, 0};
+            GetTextExtentPoint32W(dc, text.c_str() + start, static_cast<int>(n), &line);
+            size.cx = std::max(size.cx, line.cx);
+            size.cy += tm.tmHeight;
+        }
+    }
     if (text.empty()) {
         TEXTMETRICW tm;
         GetTextMetricsW(dc, &tm);
@@ -373,15 +387,20 @@ void Win32DialogWindow::attach_name_labels() {
         HFONT font = font_of(*owner->model->def);
         const SIZE need = text_size(font_of(*label.model->def), wide(label.model->caption));
         const int blank = std::max<int>(1, text_size(font, L" ").cx);
-        const int before = text_size(font, wide(caption.substr(0, gap->first))).cx;
-        int gap_w = text_size(font, wide(caption.substr(0, gap->close))).cx - before;
+        // A caption of several lines holds the gap on one of them.
+        const size_t newline = caption.rfind('\n', gap->first);
+        const size_t line_start = newline == std::string::npos ? 0 : newline + 1;
+        const int line = static_cast<int>(std::count(caption.begin(), caption.begin() + line_start, '\n'));
+        const int before = text_size(font, wide(caption.substr(line_start, gap->first - line_start))).cx;
+        int gap_w = text_size(font, wide(caption.substr(line_start, gap->close - line_start))).cx - before;
         if (gap_w < need.cx) owner->gap_pad = (need.cx - gap_w + blank - 1) / blank;
         gap_w += owner->gap_pad * blank;
         const int font_h = text_size(font, L"X").cy;
         RECT orc;
         GetWindowRect(owner->hwnd, &orc);
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&orc), 2);
-        const int y = orc.top + (owner->model->kind() == Kind::CheckBox ? (orc.bottom - orc.top - font_h) / 2 : 0);
+        const int y = orc.top + line * font_h +
+                      (owner->model->kind() == Kind::CheckBox ? (orc.bottom - orc.top - font_h) / 2 : 0);
         const int x = caption_left(*owner) + before + (gap_w - need.cx) / 2;
         SetWindowPos(label.hwnd, nullptr, x, y + (font_h - need.cy) / 2, need.cx, need.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);

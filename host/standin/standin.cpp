@@ -14,7 +14,8 @@
 // output receives the replacement for the selection exactly once: after
 // pelr_SetData it is start + selection + end (start + end when the selection
 // was fetched with pelr_GetData); a run without pelr_SetData writes the
-// selection back unchanged.  Nothing else ever goes to standard output; the
+// selection back unchanged, and so does a run that a signal ends (a crash,
+// an abort, Ctrl-C).  Nothing else ever goes to standard output; the
 // link's own warnings go to standard error, which is first moved off
 // standard output when an editor gave both the same pipe or file
 // (common/diagnostics.h).
@@ -37,6 +38,9 @@
 #else
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
 #if defined(__linux__)
 #include <sys/sendfile.h>
 #endif
@@ -139,6 +143,58 @@ void hand_back_selection() {
     }
 }
 
+#ifndef _WIN32
+// A run that dies of a signal (a crash, an abort, the editor or the user
+// stopping it) still hands the selection back, so a filtering editor keeps
+// its text; then the signal ends the run as it would have, and the exit
+// status says so.  Only async-signal-safe calls here.
+bool write_raw(const char* p, size_t left) {
+    while (left > 0) {
+        ssize_t n = write(STDOUT_FILENO, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void hand_back_on_signal(int sig) {
+    if (g_editor && !g_editor->written) {
+        Editor& e = *g_editor;
+        e.written = true;
+        if (e.selection_fd < 0) {
+            write_raw(e.selection_bytes.data(), e.selection_size);
+        } else {
+            static char chunk[1 << 16];  // not on a stack that may have overflowed
+            off_t at = static_cast<off_t>(e.selection_from);
+            size_t left = e.selection_size;
+            while (left > 0) {
+                ssize_t n = pread(e.selection_fd, chunk, std::min(left, sizeof chunk), at);
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0 || !write_raw(chunk, static_cast<size_t>(n))) break;
+                at += n;
+                left -= static_cast<size_t>(n);
+            }
+        }
+    }
+    raise(sig);  // the handler was reset to the default on entry
+}
+
+void hand_back_on_signals() {
+    struct sigaction sa {};
+    sa.sa_handler = hand_back_on_signal;
+    sa.sa_flags = SA_RESETHAND | SA_NODEFER;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+        struct sigaction old {};
+        // A signal the starting process ignores stays ignored.
+        if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+        sigaction(sig, &sa, nullptr);
+    }
+}
+#endif
+
 bool parse_int(const char* s, int& out) {
     char* end = nullptr;
     long v = std::strtol(s, &end, 10);
@@ -231,6 +287,9 @@ void init() {
 #endif
     if (!isatty(fileno(stdin))) read_selection(e);
     std::atexit(hand_back_selection);
+#ifndef _WIN32
+    hand_back_on_signals();
+#endif
 }
 
 // Load the editor state as soon as the library is loaded, so the selection

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,6 +58,7 @@ struct ProcessOptions {
     // controlling terminal when this is set (result.tty), with none otherwise.
     std::optional<bool> controlling_terminal;
     int timeout_ms = 20000;
+    int timeout_signal = SIGKILL;  // sent when the time is up
 };
 
 namespace detail {
@@ -129,6 +131,8 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
     pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
+        const rlimit no_core{0, 0};  // a child a test ends with SIGSEGV leaves no core file
+        setrlimit(RLIMIT_CORE, &no_core);
         int ctty = -1;
         if (o.controlling_terminal) {
             setsid();
@@ -200,7 +204,7 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
         if (ready <= 0) {
             waited_ms += tick_ms;
             if (waited_ms >= o.timeout_ms) {
-                kill(pid, SIGKILL);
+                kill(pid, o.timeout_signal);
                 waited_ms = -1000000000;  // keep draining until the pipes close
             }
             continue;

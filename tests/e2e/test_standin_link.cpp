@@ -128,6 +128,28 @@ TEST(StandinLink, NoDisplayIsReportedNotAborted) {
     }
 }
 
+// A run that a signal ends, by a crash or from outside, still hands the
+// selection back; the signal still ends it.
+TEST(StandinLink, SignalHandsTheSelectionBack) {
+    const std::string sel = "keep\r\nme";
+    for (auto [sig, stdin_kind] : {std::pair{SIGTERM, StdinKind::Pipe}, {SIGINT, StdinKind::Pipe},
+                                   {SIGHUP, StdinKind::Pipe}, {SIGSEGV, StdinKind::Pipe},
+                                   {SIGABRT, StdinKind::Pipe}, {SIGTERM, StdinKind::File},
+                                   {SIGSEGV, StdinKind::File}}) {
+        SCOPED_TRACE(std::string(strsignal(sig)) + (stdin_kind == StdinKind::File ? ", from a file" : ""));
+        ProcessOptions o;
+        o.args = {"/FONT"};  // a dialog that nobody answers
+        o.env["QT_QPA_PLATFORM"] = "offscreen";
+        o.input = sel;
+        o.stdin_kind = stdin_kind;
+        o.timeout_ms = 500;
+        o.timeout_signal = sig;
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.signal, sig);
+        EXPECT_EQ(r.out, sel);
+    }
+}
+
 }  // namespace
 
 // Editors hand a filter its input as a file: the stand-in reads it from

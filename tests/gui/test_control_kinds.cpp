@@ -171,3 +171,25 @@ TEST(ControlKinds, TypedComboTextIsNotCompleted) {
     v.type("gr");
     EXPECT_EQ(v.dialog.form().text("ComboColor"), "gr");
 }
+
+TEST(ControlKinds, DownInAnEmptyEditableComboPicksTheFirstItem) {
+    for (CaseSettings cs : {CaseSettings{0, 0, 1}, CaseSettings{0, 0, 0}}) {
+        ShownDialog v(kinds(), cs);  // upper-case values refill the colour list
+        for (auto [name, first] : {std::pair{"ComboTarget", "_blank"}, {"ComboColor", cs.lower(Role::Value) ? "black" : "BLACK"}}) {
+            auto* combo = v.get<QComboBox>(name);
+            v.key(combo, Qt::Key_Down);
+            EXPECT_EQ(combo->currentText(), QString(first)) << name;
+            EXPECT_EQ(v.dialog.form().text(name), first) << name;
+        }
+    }
+}
+
+TEST(ControlKinds, LongPastedTextsReachTheModelWhole) {
+    ShownDialog v(kinds());
+    Form& f = v.dialog.form();
+    const QString text = QString("表示\"x\" ").repeated(10000);  // 60000 characters
+    v.get<QLineEdit>("EditA")->setText(text);
+    v.get<QComboBox>("ComboTarget")->setEditText(text);
+    EXPECT_EQ(QString::fromStdString(f.text("EditA")), text);
+    EXPECT_EQ(QString::fromStdString(f.text("ComboTarget")), text);
+}

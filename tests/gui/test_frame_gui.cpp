@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "dialogs/dialogs.h"
@@ -166,4 +168,31 @@ TEST(FrameGui, AColourTypedByHandStaysAsTypedWhenLeavingTheBox) {
     r.press(Qt::Key_Tab);
     r.key(r.get<QCheckBox>("CheckBoxOmit"), Qt::Key_Return);
     EXPECT_EQ(r.host.start, "<FONT COLOR=\"Red\">");
+}
+
+TEST(FrameGui, TheDialogGetsTheKeyboardBackWhenAPlatformDialogCloses) {
+    // Where no window manager hands the keyboard back, the dialog takes it
+    // itself, so Enter and Escape keep working after a colour or file dialog.
+    ShownDialog r(TFormTABLE());
+    QtPlatform platform;
+    platform.set_parent(&r.window);
+    auto close_the_platform_dialog = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                QWidget other;
+                other.show();
+                other.activateWindow();  // the keyboard goes elsewhere meanwhile
+                QApplication::processEvents();
+                d->reject();
+            }
+        });
+    };
+    close_the_platform_dialog();
+    EXPECT_FALSE(platform.open_file("", {{"cgi (*.cgi)", {"*.cgi"}}}));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &r.window);
+    close_the_platform_dialog();
+    EXPECT_FALSE(platform.choose_color({0, 0, 0}));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &r.window);
 }

@@ -13,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "dialogs/dialogs.h"
 #include "shown_dialog.h"
@@ -26,10 +27,12 @@ using Design = const DialogDesign& (*)();
 const Design kEight[] = {TFormTABLE, TFormCAPTION, TFormTR,     TFormTDTH,
                          TFormFORM,  TFormSELECT,  TFormOPTION, TFormTEXTAREA};
 
-// A folder with the edited page in site/ and files beside it, removed at
-// the end.
+// A folder of its own (tests run side by side) with the edited page in
+// site/ and files beside it, removed at the end.
 struct Site {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "corvane-table-form-gui";
+    std::filesystem::path root = std::filesystem::temp_directory_path() /
+                                 ("corvane-table-form-gui-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
+    static inline int made = 0;
     std::filesystem::path site = root / "site";
     Site() { std::filesystem::create_directories(site); }
     ~Site() { std::filesystem::remove_all(root); }

@@ -33,6 +33,12 @@ Bytes cat(std::initializer_list<Bytes> parts) {
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
+Bytes repeat(const Bytes& unit, int times) {
+    Bytes out;
+    for (int i = 0; i < times; ++i) out.insert(out.end(), unit.begin(), unit.end());
+    return out;
+}
+
 class TempDir {
 public:
     TempDir() {
@@ -67,7 +73,7 @@ std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << 
 
 // Buffer sizes that put buffer boundaries at every place in the short files
 // below, and the size used in production.
-const size_t kBufferSizes[] = {1, 2, 3, 5, 7, internal::default_buffer_size};
+const size_t kBufferSizes[] = {1, 2, 3, 5, 7, 9, 13, 16, internal::default_buffer_size};
 
 // A frame segment: FF marker, length 17, precision 8, height, width, then
 // the three component entries.
@@ -112,6 +118,17 @@ const std::vector<ByteCase> kByteCases = {
     {"jpeg_ff_then_other_then_d8", cat({{0xFF, 0x12, 0xD8}, frame(0xC0, 2, 3)}), {0, 0}, {0, 0}, false},
     {"jpeg_ff_other_ff_d8", cat({{0xFF, 0x12, 0xFF, 0xD8}, frame(0xC0, 2, 3)}), {0, 0}, {3, 2}, true},
     {"jpeg_soi_only", kSoi, {0, 0}, {0, 0}, false},
+    // The search for the start of the image over long stretches: bytes
+    // without 0xFF, 0xFF 0x00 pairs, runs of 0xFF.
+    {"jpeg_soi_after_long_stretches",
+     cat({Bytes(37, 0x00), repeat({0xFF, 0x00}, 13), Bytes(11, 0xFF), {0x00}, Bytes(5, 0xFF), kSoi,
+          frame(0xC0, 2, 3)}),
+     {0, 0}, {3, 2}, true},
+    {"jpeg_pairs_without_soi", cat({repeat({0xFF, 0x00}, 30), Bytes(19, 0xFF), frame(0xC0, 2, 3)}), {0, 0}, {0, 0},
+     false},
+    {"jpeg_soi_as_the_last_bytes", cat({Bytes(21, 0x41), kSoi}), {0, 0}, {0, 0}, false},
+    {"jpeg_ff_as_the_last_byte", cat({Bytes(30, 0x41), {0xFF}}), {0, 0}, {0, 0}, false},
+    {"jpeg_d8_then_soi", cat({Bytes(17, 0xD8), {0xFF, 0xD8}, frame(0xC1, 5, 6)}), {0, 0}, {6, 5}, true},
     {"jpeg_no_soi", cat({kApp0, frame(0xC0, 2, 3)}), {0, 0}, {0, 0}, false},
     {"jpeg_fill_byte_stops", cat({kSoi, {0xFF}, frame(0xC0, 480, 640)}), {0, 0}, {0, 0}, false},
     {"jpeg_bytes_between_segments", cat({kSoi, {0x00, 0x11, 0x22}, frame(0xC0, 2, 3)}), {0, 0}, {3, 2}, true},

@@ -28,13 +28,22 @@ std::string with_eol(std::string s, const std::string& eol) {
     return s;
 }
 
+// Each case through OK: what the recording host receives, once.
 void expect_builds_with_each_eol(std::initializer_list<BuilderCase> cases) {
     for (const char* eol : {"\r\n", "\n"}) {
         for (const BuilderCase& c : cases) {
-            TagTexts t = build_with(c.design(), c.cs, c.setup, eol);
-            const char* kind = eol[0] == '\r' ? " (CRLF)" : " (LF)";
-            EXPECT_EQ(t.start, with_eol(c.start, eol)) << c.what << kind;
-            EXPECT_EQ(t.end, with_eol(c.end, eol)) << c.what << kind;
+            RecordingHost host;
+            host.eol = eol;
+            FakePlatform platform;
+            Dialog dialog(c.design(), host, platform);
+            dialog.create();
+            dialog.FormShow(c.cs);
+            c.setup(dialog.form());
+            const std::string what = std::string(c.what) + (eol[0] == '\r' ? " (CRLF)" : " (LF)");
+            ASSERT_TRUE(dialog.ButtonOKClick()) << what;
+            EXPECT_EQ(host.set_data_count, 1) << what;
+            EXPECT_EQ(host.start, with_eol(c.start, eol)) << what;
+            EXPECT_EQ(host.end, with_eol(c.end, eol)) << what;
         }
     }
 }

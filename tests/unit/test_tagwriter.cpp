@@ -71,6 +71,10 @@ TEST(TagWriter, EachOperationWritesItsPiece) {
          "</HR>\r\n"},
         {"omit box drops the end tag", [](Form& f) { f["CheckBoxOmit"].checked = true; },
          [](TagWriter& t) { t.close().end_tag(); }, "<HR>", ""},
+        {"block: tags on lines of their own", [](Form&) {}, [](TagWriter& t) { t.close().block(); }, "<HR>\r\n",
+         "</HR>\r\n"},
+        {"block omitted: no line break at all", [](Form& f) { f["CheckBoxOmit"].checked = true; },
+         [](TagWriter& t) { t.close().block(); }, "<HR>", ""},
     };
     for (const Case& c : cases) {
         RecordingHost host;

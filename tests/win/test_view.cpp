@@ -252,7 +252,13 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
             HWND owner = w.control(d.owner);
             RECT o = owner ? rect_in(top, owner) : RECT{};
             const ControlDef* od = design.find(d.owner);
-            const bool beside = owner && r.left > o.left && r.top >= o.top - 2 && r.top <= o.top + 8 &&
+            // On the line of the owner's caption that holds the gap.
+            const std::string oc = od ? od->caption : std::string();
+            const auto gap = caption_gap(oc);
+            const int lines = 1 + static_cast<int>(std::count(oc.begin(), oc.end(), '\n'));
+            const int line = gap ? static_cast<int>(std::count(oc.begin(), oc.begin() + gap->first, '\n')) : 0;
+            const LONG line_top = o.top + (o.bottom - o.top) * line / lines;
+            const bool beside = owner && r.left > o.left && r.top >= line_top - 2 && r.top <= line_top + 8 &&
                                 (od->rect.w == 0 || r.right <= o.right);
             if (!beside) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " is not on the caption of " + d.owner));
         } else {

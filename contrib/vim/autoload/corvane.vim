@@ -63,7 +63,7 @@ endfunction
 
 " The program: g:corvane_program, else corvane on $PATH, else the build of
 " the source tree this plugin belongs to.
-let s:tree_build = expand('<sfile>:p:h:h:h:h') . '/build/corvane'
+let s:tree_build = fnamemodify(resolve(expand('<sfile>:p')), ':h:h:h:h') . '/build/corvane'
 function! s:program() abort
   if exists('g:corvane_program')
     return g:corvane_program

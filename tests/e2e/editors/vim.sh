@@ -21,13 +21,14 @@ screen_has() { screen_text | grep -qF -- "$1"; }
 vim_running() { tmux_ has-session -t vim 2>/dev/null; }
 
 # open_vim FILE [VAR=VALUE...]: Vim on FILE in a fresh terminal, with the
-# given environment; waits until it shows the file.
+# given environment; waits until it shows the file.  Vim ends by itself
+# after a minute, should this test be killed.
 open_vim() {
     local file=$1
     shift
     tmux_ kill-server 2>/dev/null
     tmux_ new-session -d -s vim -x 120 -y 24 \
-        "env $* vim $(printf %q "$file")" || return 1
+        "env $* timeout --foreground 60 vim $(printf %q "$file")" || return 1
     wait_until 10 screen_has "$(basename "$file")"
 }
 
@@ -95,6 +96,21 @@ wait_until 5 screen_has 'l2 -->'
 save_and_quit
 expect_file "vim :%CorvaneComment in a CR LF file" "$f" '<!-- \r\nl1\r\nl2 -->\r\n'
 
+# The HTML menu, through :emenu as a terminal has it: forty switch entries,
+# and forty switches to complete.
+f="$WORK/plugin-menu.txt"
+printf 'a\n' >"$f"
+open_vim "$f" -u DISPLAY
+keys ':emenu HTML.Comment\ toggle' Enter
+wait_until 5 screen_has '<!-- a -->'
+keys ":redir => g:listing | silent nmenu HTML | redir END" Enter
+keys ":call writefile([count(g:listing, ':Corvane /'), len(corvane#complete('', '', 0))], '$f.count')" Enter
+keys ":call writefile(corvane#switches(), '$f.switches')" Enter
+save_and_quit
+expect_file "vim :emenu HTML.Comment toggle" "$f" '<!-- a -->\n'
+expect_file "vim: forty entries in the HTML menu, forty switches to complete" "$f.count" '40\n40\n'
+expect "vim: corvane knows every switch of the plugin" known_switches "$f.switches"
+
 f="$WORK/plugin-font.txt"
 printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY
@@ -116,8 +132,6 @@ if start_display; then
     wait_until 10 screen_has '</A>'
     save_and_quit
     expect_file "vim :Corvane /A with a browsed image" "$f" "<A HREF=\"$LINK_TARGET_URL\">Hello</A>\n"
-else
-    echo "skip the dialog under a virtual display: Xvfb or xdotool is missing"
 fi
 
 finish

@@ -1,27 +1,25 @@
-// An editor link that answers without an editor, for the programs that only
-// render dialogs (corvane_shots, corvane_winshots).
+// An editor link with no editor behind it: no file, an empty selection,
+// CR LF line breaks, every window placed at one corner.  For running dialogs
+// where nobody edits (the design check, pictures of the dialogs).
 #pragma once
 #include "host/hostlink.h"
 
 namespace corvane {
 
-class StillHost final : public HostLink {
+class QuietHost final : public HostLink {
 public:
-    explicit StillHost(int left = 0, int top = 0) : left_(left), top_(top) {}
+    explicit QuietHost(int corner = 0) : corner_(corner) {}
     void SetData(const std::string&, const std::string&) override {}
     std::string GetCRLF() override { return "\r\n"; }
     std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override {
-        l = left_;
-        t = top_;
-    }
+    void GetPosAuto(int& l, int& t, int, int) override { l = t = corner_; }
     int GetPosSize(int) override { return 0; }
     int GetBufSize(int) override { return 0; }
     std::string GetData(int) override { return {}; }
     CodePage code_page() const override { return CodePage::Utf8; }
 
 private:
-    int left_, top_;
+    int corner_;
 };
 
 }  // namespace corvane
