@@ -22,8 +22,6 @@ namespace corvane {
 
 namespace {
 
-const int kBadSwitchExit = -1;  // 255 as a POSIX shell sees it
-
 // Qt aborts when it finds no display; say what is missing instead.
 bool display_available() {
 #if defined(_WIN32) || defined(__APPLE__)
@@ -31,10 +29,6 @@ bool display_available() {
 #else
     return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 #endif
-}
-
-std::string bad_switch_text(const char* arg) {
-    return std::string("パラメータエラー ( ") + arg + " )\nPelinorデータの指定誤り";
 }
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative

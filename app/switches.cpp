@@ -59,4 +59,8 @@ const SwitchRow* find_switch(std::string_view arg) {
 
 std::span<const SwitchRow> all_switches() { return kSwitches; }
 
+std::string bad_switch_text(std::string_view arg) {
+    return "パラメータエラー ( " + std::string(arg) + " )\nPelinorデータの指定誤り";
+}
+
 }  // namespace corvane

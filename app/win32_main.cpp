@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-#include <shellapi.h>
 
 #include <exception>
 #include <string>
@@ -21,13 +19,13 @@ namespace corvane {
 
 namespace {
 
-const int kBadSwitchExit = -1;
-
 // The first argument as the user wrote it: the C library's argv holds it in
 // the ANSI code page, which may not hold every character typed.
 std::string first_argument_utf8(const char* fallback) {
     int n = 0;
-    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &n);
+    using Split = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+    auto split = reinterpret_cast<Split>(reinterpret_cast<void*>(system_function(L"shell32.dll", "CommandLineToArgvW")));
+    LPWSTR* args = split ? split(GetCommandLineW(), &n) : nullptr;
     std::string arg = fallback;
     if (args && n >= 2) arg = utf8(args[1]);
     if (args) LocalFree(args);
@@ -39,7 +37,7 @@ std::string first_argument_utf8(const char* fallback) {
 void bad_switch_message(HostLink& host, const std::string& arg) {
     const int x = host.GetPosSize(0);
     const int y = host.GetPosSize(1) + 50;
-    error_box_at("エラー", "パラメータエラー ( " + arg + " )\nPelinorデータの指定誤り", x, y);
+    error_box_at("エラー", bad_switch_text(arg), x, y);
 }
 
 // Creates the dialog (placement first: nothing in creation depends on the
@@ -61,8 +59,6 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win3
 
 int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
     Win32Platform platform;
     try {
         if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);

@@ -136,6 +136,17 @@ std::string line_ending(std::string_view all) {
 
 bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+#ifdef _WIN32
+// Paths are UTF-8 inside the program; Windows takes them as UTF-16, so a
+// folder name the ANSI code page lacks is still found.
+std::wstring wide_path(const std::string& utf8) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+#endif
+
 // ---------------------------------------------------------------------------
 // The platform's files.
 
@@ -143,7 +154,11 @@ class PlatformStorage final : public ProfileStorage {
 public:
     ReadResult read(const std::string& path, std::string& bytes) override {
         bytes.clear();
+#ifdef _WIN32
+        std::FILE* f = ::_wfopen(wide_path(path).c_str(), L"rb");
+#else
         std::FILE* f = std::fopen(path.c_str(), "rb");
+#endif
         if (!f) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
         char buf[65536];
         size_t n;
@@ -170,7 +185,8 @@ public:
 
     bool writable(const std::string& path) override {
 #ifdef _WIN32
-        return ::_access(path.c_str(), 2) == 0 || errno == ENOENT;
+        // A file with the read-only attribute is refused here.
+        return ::_waccess(wide_path(path).c_str(), 2) == 0 || errno == ENOENT;
 #else
         return ::access(path.c_str(), W_OK) == 0 || errno == ENOENT;
 #endif
@@ -184,7 +200,7 @@ public:
             std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(gen()));
             std::string name = target + suffix;
 #ifdef _WIN32
-            int fd = ::_open(name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+            int fd = ::_wopen(wide_path(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
 #else
             int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 #endif
@@ -249,7 +265,9 @@ public:
 
     bool replace(TempFile& temp, const std::string& target) override {
 #ifdef _WIN32
-        return ::MoveFileExA(temp.path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        // One step: the old file is replaced by the new one, or stays.
+        return ::MoveFileExW(wide_path(temp.path).c_str(), wide_path(target).c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
         if (::rename(temp.path.c_str(), target.c_str()) != 0) return false;
         // Make the new directory entry durable too; the rename has happened
@@ -266,7 +284,11 @@ public:
 
     void discard(TempFile& temp) override {
         if (temp.handle >= 0) close(temp);
+#ifdef _WIN32
+        if (!temp.path.empty()) ::_wremove(wide_path(temp.path).c_str());
+#else
         if (!temp.path.empty()) std::remove(temp.path.c_str());
+#endif
     }
 };
 

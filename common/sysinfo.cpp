@@ -12,9 +12,12 @@ namespace corvane {
 std::string program_dir() {
     std::string path;
 #ifdef _WIN32
-    char buf[MAX_PATH * 2];
-    DWORD n = GetModuleFileNameA(nullptr, buf, sizeof buf);
-    path.assign(buf, n);
+    // UTF-8, as every path inside the program.
+    wchar_t buf[32768];
+    DWORD n = GetModuleFileNameW(nullptr, buf, 32768);
+    int m = WideCharToMultiByte(CP_UTF8, 0, buf, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
+    path.assign(static_cast<size_t>(m > 0 ? m : 0), '\0');
+    if (m > 0) WideCharToMultiByte(CP_UTF8, 0, buf, static_cast<int>(n), path.data(), m, nullptr, nullptr);
     auto cut = path.find_last_of("\\/:");
 #else
     char buf[PATH_MAX];

@@ -4,8 +4,6 @@
 // Usage: corvane_winshots OUTDIR [ELEMENT ATTRIBUTE VALUE]
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,22 +12,10 @@
 #include "app/switches.h"
 #include "frame/win32/win32platform.h"
 #include "frame/win32/win32view.h"
-#include "host/hostlink.h"
+#include "host/quiethost.h"
 #include "setup/setup.h"
 
 namespace {
-
-class StillHost final : public corvane::HostLink {
-public:
-    void SetData(const std::string&, const std::string&) override {}
-    std::string GetCRLF() override { return "\r\n"; }
-    std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override { l = t = 40; }
-    int GetPosSize(int) override { return 0; }
-    int GetBufSize(int) override { return 0; }
-    std::string GetData(int) override { return {}; }
-    corvane::CodePage code_page() const override { return corvane::CodePage::Utf8; }
-};
 
 // --- A PNG file without a compressor: deflate's stored blocks. -------------
 unsigned crc32(const unsigned char* p, size_t n, unsigned crc = 0) {
@@ -144,8 +130,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: corvane_winshots OUTDIR [ELEMENT ATTRIBUTE VALUE]\n");
         return 2;
     }
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
     corvane::CaseSettings cs;
     std::string suffix;
     if (argc == 5) {
@@ -154,7 +138,7 @@ int main(int argc, char** argv) {
     }
     const std::string out = argv[1];
     CreateDirectoryA(out.c_str(), nullptr);
-    StillHost host;
+    corvane::QuietHost host(40);
     corvane::Win32Platform platform;
     std::vector<const corvane::DialogDesign*> designs;
     for (const corvane::SwitchRow& row : corvane::all_switches())

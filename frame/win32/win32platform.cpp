@@ -19,7 +19,9 @@ std::optional<Rgb> Win32Platform::choose_color(Rgb initial) {
     cc.rgbResult = RGB(initial.r, initial.g, initial.b);
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (!ChooseColorW(&cc)) return std::nullopt;
+    using Choose = BOOL(WINAPI*)(CHOOSECOLORW*);
+    auto choose = reinterpret_cast<Choose>(reinterpret_cast<void*>(system_function(L"comdlg32.dll", "ChooseColorW")));
+    if (!choose || !choose(&cc)) return std::nullopt;
     return Rgb{GetRValue(cc.rgbResult), GetGValue(cc.rgbResult), GetBValue(cc.rgbResult)};
 }
 
@@ -54,7 +56,9 @@ std::optional<std::string> Win32Platform::open_file(const std::string& initial_f
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    using Open = BOOL(WINAPI*)(OPENFILENAMEW*);
+    auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(system_function(L"comdlg32.dll", "GetOpenFileNameW")));
+    if (!open || !open(&ofn)) return std::nullopt;
     file.resize(wcslen(file.c_str()));
     return utf8(file);
 }

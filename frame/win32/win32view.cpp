@@ -10,7 +10,6 @@ namespace corvane {
 namespace {
 
 constexpr int kFirstId = 100;
-constexpr wchar_t kWindowClassPrefix[] = L"";  // the window class is the dialog class ("TFormFONT")
 
 // The window style every dialog has: always on top, a single fixed border,
 // a title bar with the close box only.
@@ -50,6 +49,26 @@ std::wstring masked(const std::string& mask, const std::wstring& text) {
 
 }  // namespace
 
+FARPROC system_function(const wchar_t* dll, const char* name) {
+    HMODULE m = GetModuleHandleW(dll);
+    if (!m) m = LoadLibraryW(dll);
+    return m ? GetProcAddress(m, name) : nullptr;
+}
+
+namespace {
+// The up-down control of the spin edits lives in comctl32.
+void register_up_down() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(system_function(L"comctl32.dll", "InitCommonControlsEx")))) {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_UPDOWN_CLASS};
+        init(&icc);
+    }
+}
+}  // namespace
+
 std::wstring wide(const std::string& s) {
     if (s.empty()) return {};
     int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
@@ -86,7 +105,8 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
     face_brush_ = GetSysColorBrush(COLOR_BTNFACE);
     window_brush_ = GetSysColorBrush(COLOR_WINDOW);
     const DialogDesign& design = dialog.design();
-    const std::wstring cls = kWindowClassPrefix + wide(design.class_name);
+    // The window class is the dialog class ("TFormFONT").
+    const std::wstring cls = wide(design.class_name);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExW(GetModuleHandleW(nullptr), cls.c_str(), &wc)) {
@@ -105,15 +125,17 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
                             dialog.form().top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                             GetModuleHandleW(nullptr), this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
+    measure_dc_ = CreateCompatibleDC(nullptr);
     build();
     dialog_.env().hide = [this] {
         if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
     };
-    sync_from_model(false);
+    // The controls show the model from the first show on (show()).
 }
 
 Win32DialogWindow::~Win32DialogWindow() {
     dialog_.env().hide = [] {};
+    if (measure_dc_) DeleteDC(measure_dc_);
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -129,8 +151,10 @@ HFONT Win32DialogWindow::font_of(const ControlDef& d) const {
     return d.fixed_pitch || d.kind == Kind::Panel ? fixed_pitch_font() : dialog_font();
 }
 
+// Measured on a memory device context of the run: no round trip to the
+// window system per text.
 SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
-    HDC dc = GetDC(hwnd_);
+    HDC dc = measure_dc_;
     HGDIOBJ old = SelectObject(dc, font);
     SIZE size{0, 0};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -154,7 +178,6 @@ SIZE Win32DialogWindow::text_size(HFONT font, const std::wstring& text) const {
         size.cy = tm.tmHeight;
     }
     SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
     return size;
 }
 
@@ -243,7 +266,7 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             b.hwnd = make(L"EDIT", ES_AUTOHSCROLL | WS_GROUP | stop, WS_EX_CLIENTEDGE, text, r, new_id(bi, -1));
             if (d.kind == Kind::MaskEdit) {
                 SendMessageW(b.hwnd, EM_SETLIMITTEXT, d.mask.size(), 0);
-                SetWindowSubclass(b.hwnd, mask_edit_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+                subclass(b, mask_edit_proc);
             }
             break;
         }
@@ -288,6 +311,7 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
                 Rect at{r.x + 8 + col * col_w, r.y + top + row * row_h + (row_h - h) / 2, w, h};
                 DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
                 b.radios.push_back(make(L"BUTTON", style, 0, wide(b.model->item(i)), at, new_id(bi, i)));
+                fit_radio(b, b.radios.size() - 1);
             }
             break;
         }
@@ -299,9 +323,10 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
             Rect at{r.x, r.y, std::max(1, r.w - arrows), r.h};
             b.hwnd = make(L"EDIT", ES_AUTOHSCROLL | WS_GROUP | stop, WS_EX_CLIENTEDGE, wide(b.model->text), at,
                           new_id(bi, -1));
-            SetWindowSubclass(b.hwnd, spin_edit_proc, 2, reinterpret_cast<DWORD_PTR>(this));
+            subclass(b, spin_edit_proc);
             // Not attached to the edit: the model, not the control, decides
             // the value, so the arrows come back here as steps.
+            register_up_down();
             b.updown = make(UPDOWN_CLASSW, 0, 0, L"", {r.x + r.w - arrows, r.y, arrows, r.h}, new_id(bi, 0));
             SendMessageW(b.updown, UDM_SETRANGE32, static_cast<WPARAM>(INT_MIN / 2), INT_MAX / 2);
             break;
@@ -313,6 +338,19 @@ void Win32DialogWindow::create_control(Binding& b, int index) {
         case Kind::HiddenLabel:
             break;
     }
+}
+
+// A radio button is as wide as its mark and text, within its column: a
+// button drawn over the whole column would hide a control that the design
+// puts beside a short item (an edit after "回数指定 →").
+void Win32DialogWindow::fit_radio(Binding& b, size_t i) {
+    const ControlDef& d = *b.model->def;
+    const int col_w = (d.rect.w - 16) / std::max(1, d.columns);
+    const SIZE s = text_size(font_of(d), window_text(b.radios[i]));
+    const int w = std::min<int>(col_w - 2, GetSystemMetrics(SM_CXMENUCHECK) + 8 + s.cx);
+    RECT r;
+    GetWindowRect(b.radios[i], &r);
+    SetWindowPos(b.radios[i], nullptr, 0, 0, w, r.bottom - r.top, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 std::wstring Win32DialogWindow::shown_caption(const Binding& b) const {
@@ -470,7 +508,11 @@ void Win32DialogWindow::sync(Binding& b) {
             const int stop = m.selected >= 0 && m.selected < static_cast<int>(b.radios.size()) ? m.selected : 0;
             for (size_t i = 0; i < b.radios.size(); ++i) {
                 HWND r = b.radios[i];
-                set_text(r, wide(m.item(static_cast<int>(i))));
+                const std::wstring item = wide(m.item(static_cast<int>(i)));
+                if (window_text(r) != item) {
+                    SetWindowTextW(r, item.c_str());
+                    fit_radio(b, i);
+                }
                 LONG_PTR style = GetWindowLongPtrW(r, GWL_STYLE);
                 LONG_PTR want = b.tab_stop && static_cast<int>(i) == stop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
                 if (want != style) SetWindowLongPtrW(r, GWL_STYLE, want);
@@ -651,25 +693,38 @@ void Win32DialogWindow::spin_step(Binding& b, int steps) {
     SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
 }
 
+// An edit with a procedure of the view's in front of its own; the view is
+// found through the dialog window, the edit's parent.
+void Win32DialogWindow::subclass(Binding& b, WNDPROC proc) {
+    b.edit_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(b.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
+LRESULT Win32DialogWindow::pass_on(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    Binding* b = self ? self->binding_of(hwnd) : nullptr;
+    if (b && b->edit_proc) return CallWindowProcW(b->edit_proc, hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 // Up and down in a spin edit step its value, as its arrows do.
-LRESULT CALLBACK Win32DialogWindow::spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<Win32DialogWindow*>(data);
-    if (msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN)) {
+LRESULT CALLBACK Win32DialogWindow::spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    if (self && msg == WM_KEYDOWN && (wp == VK_UP || wp == VK_DOWN)) {
         if (Binding* b = self->binding_of(hwnd)) self->spin_step(*b, wp == VK_UP ? 1 : -1);
         return 0;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return pass_on(hwnd, msg, wp, lp);
 }
 
 // The masked edit keeps its literals and its length: a digit fills the
 // place at the caret and moves past the literals after it; Backspace and
 // Delete blank a place; nothing else is taken.
-LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const bool editing = msg == WM_CHAR || (msg == WM_KEYDOWN && wp == VK_DELETE) || msg == WM_PASTE ||
                          msg == WM_CUT || msg == WM_CLEAR;
-    auto* self = reinterpret_cast<Win32DialogWindow*>(data);
-    Binding* b = editing ? self->binding_of(hwnd) : nullptr;
-    if (!b) return DefSubclassProc(hwnd, msg, wp, lp);
+    auto* self = reinterpret_cast<Win32DialogWindow*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    Binding* b = editing && self ? self->binding_of(hwnd) : nullptr;
+    if (!b) return pass_on(hwnd, msg, wp, lp);
     const std::string& mask = b->model->def->mask;
     auto place = [&](size_t i) { return i < mask.size() && mask[i] == '0'; };
     auto put = [&](std::wstring text, size_t caret) {
@@ -708,7 +763,7 @@ LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM w
                 put(text, at);
                 return 0;
             }
-            if (c < 0x20) return DefSubclassProc(hwnd, msg, wp, lp);
+            if (c < 0x20) return pass_on(hwnd, msg, wp, lp);
             return 0;
         }
         case WM_KEYDOWN:
@@ -727,7 +782,7 @@ LRESULT CALLBACK Win32DialogWindow::mask_edit_proc(HWND hwnd, UINT msg, WPARAM w
         default:
             break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return pass_on(hwnd, msg, wp, lp);
 }
 
 // ---------------------------------------------------------------------------

@@ -20,6 +20,10 @@ namespace corvane {
 std::wstring wide(const std::string& utf8);
 std::string utf8(const std::wstring& w);
 
+// A function of a system DLL that only some runs need, loaded at its first
+// use: each DLL loaded at start-up costs a dialog's start under Wine.
+FARPROC system_function(const wchar_t* dll, const char* name);
+
 // "ＭＳ Ｐゴシック" and "ＭＳ ゴシック", 12 pixels, Shift_JIS character set;
 // made once per run.
 HFONT dialog_font();
@@ -70,18 +74,22 @@ private:
         HWND hwnd = nullptr;
         std::vector<HWND> radios;
         HWND updown = nullptr;
+        WNDPROC edit_proc = nullptr;  // the edit's own procedure, when subclassed
         int gap_pad = 0;
         bool tab_stop = false;
     };
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void subclass(Binding& b, WNDPROC proc);
+    static LRESULT pass_on(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     void build();
     void create_control(Binding& b, int id);
     void attach_name_labels();
+    void fit_radio(Binding& b, size_t i);
     void sync(Binding& b);
     std::wstring shown_caption(const Binding& b) const;
     int caption_left(const Binding& b) const;
@@ -115,6 +123,7 @@ private:
     HWND last_focus_ = nullptr;
     HBRUSH face_brush_ = nullptr;
     HBRUSH window_brush_ = nullptr;
+    HDC measure_dc_ = nullptr;
 };
 
 // Runs the message loop until the window is gone.

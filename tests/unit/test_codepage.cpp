@@ -37,6 +37,10 @@ TEST(CodePage, Utf8PassesBytesThrough) {
     for (std::string s : {std::string(""), std::string("表示"), std::string("\x95\x5C\xFF"), std::string("a\0b", 3)}) {
         EXPECT_EQ(from_utf8(s, CodePage::Utf8), s);
         EXPECT_EQ(to_utf8(s, CodePage::Utf8), s);
+        // The system's ANSI code page is a Windows notion; elsewhere the
+        // host's texts are UTF-8 (the Windows side is tested under Wine).
+        EXPECT_EQ(from_utf8(s, CodePage::SystemAnsi), s);
+        EXPECT_EQ(to_utf8(s, CodePage::SystemAnsi), s);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/codepage.h"
 #include "common/profile.h"
+#include "common/sysinfo.h"
 #include "wintest.h"
 
 using corvane::CodePage;
@@ -37,6 +38,13 @@ void write_all(const std::string& path, const std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
+}
+
+std::string utf8_of(const std::wstring& w) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
 }
 
 int files_in(const std::string& dir) {
@@ -128,4 +136,43 @@ TEST(ReadOnlyProfileIsRefused) {
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(ini.c_str());
     RemoveDirectoryA(dir.c_str());
+}
+
+TEST(ProfileInAFolderTheCodePageCannotName) {
+    // 表示 and a Hangul syllable that Shift_JIS lacks: the writer works on
+    // UTF-8 paths through the W functions, and its refusal names the path
+    // readably.
+    const std::wstring wdir = std::wstring(L"C:\\corvane-\x8868\x793A-\xD55C-") + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(wdir.c_str(), nullptr);
+    const std::string dir = "C:\\corvane-\xE8\xA1\xA8\xE7\xA4\xBA-\xED\x95\x9C-" + std::to_string(GetCurrentProcessId());
+    const std::string ini = dir + "\\Corvane.ini";
+    {
+        corvane::ProfileFile f(ini);
+        f.write_int("Setup", "Element", 1);
+        f.save();
+    }
+    const std::wstring wini = wdir + L"\\Corvane.ini";
+    CHECK(GetFileAttributesW(wini.c_str()) != INVALID_FILE_ATTRIBUTES);
+    CHECK_EQ(corvane::ProfileFile(ini).read_int("Setup", "Element", 0), 1);
+    SetFileAttributesW(wini.c_str(), FILE_ATTRIBUTE_READONLY);
+    std::string message;
+    try {
+        corvane::ProfileFile f(ini);
+        f.write_int("Setup", "Element", 0);
+        f.save();
+    } catch (const corvane::ProfileWriteError& e) {
+        message = e.what();
+    }
+    CHECK_EQ(message, ini + " \xE3\x81\xAB\xE6\x9B\xB8\xE3\x81\x8D\xE8\xBE\xBC\xE3\x82\x81\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93");
+    SetFileAttributesW(wini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(wini.c_str());
+    RemoveDirectoryW(wdir.c_str());
+}
+
+TEST(ProgramFolderIsUtf8) {
+    wchar_t buf[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
+    std::wstring w(buf, n);
+    w = w.substr(0, w.find_last_of(L"\\/"));
+    CHECK_EQ(corvane::program_dir(), utf8_of(w));
 }

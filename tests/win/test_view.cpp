@@ -4,8 +4,6 @@
 // key hook and the message boxes on a design made for the purpose.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <deque>
 #include <optional>
@@ -319,8 +317,6 @@ std::vector<const DialogDesign*> all_designs() {
 }  // namespace
 
 TEST(EveryDialogMatchesItsDesign) {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
     for (const DialogDesign* design : all_designs())
         for (CaseSettings cs : {CaseSettings{0, 0, 1}, CaseSettings{1, 1, 0}}) check_against_design(*design, cs);
 }

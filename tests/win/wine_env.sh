@@ -19,7 +19,9 @@ wine_env_start() {
     # here rather than changing the machine's locales.
     localedef -i ja_JP -f UTF-8 "$WINE_WORK/locale/ja_JP.UTF-8" 2>/dev/null ||
         { echo "wine_env: localedef cannot build ja_JP.UTF-8"; return 1; }
-    export LOCPATH=$WINE_WORK/locale LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export LOCPATH=$WINE_WORK/locale
+    # (This shell cannot load it itself and would say so.)
+    { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
     unset WAYLAND_DISPLAY
 
     local n
@@ -37,6 +39,9 @@ wine_env_start() {
     [ -e "/tmp/.X11-unix/X$n" ] || { echo "wine_env: Xvfb did not start"; cat "$WINE_WORK/xvfb.log"; return 1; }
 
     local t0=$SECONDS
+    # One wineserver for the run, so that each program starts quickly.
+    mkdir -p "$WINEPREFIX"
+    wineserver -p 600 || { echo "wine_env: wineserver does not start"; return 1; }
     timeout -k 5 240 wine wineboot -i > "$WINE_WORK/wineboot.log" 2>&1 ||
         { echo "wine_env: wineboot failed"; tail -20 "$WINE_WORK/wineboot.log"; return 1; }
     # Wine draws the windows' frames itself and puts them where they ask
@@ -56,10 +61,8 @@ REGEDIT4
 "MS Gothic"="IPAGothic"
 REG
     iconv -f UTF-8 -t CP932 "$WINE_WORK/setup.reg" > "$WINE_WORK/setup-sjis.reg"
-    timeout -k 5 60 wine regedit /S "$(winepath -w "$WINE_WORK/setup-sjis.reg" 2>/dev/null)" > /dev/null 2>&1 ||
+    timeout -k 5 60 wine regedit /S "$(timeout 30 winepath -w "$WINE_WORK/setup-sjis.reg" 2>/dev/null)" > /dev/null 2>&1 ||
         { echo "wine_env: the registry settings could not be made"; return 1; }
-    # One wineserver for the run, so that each program starts quickly.
-    wineserver -p 600
     echo "wine_env: prefix ready in $((SECONDS - t0)) s on DISPLAY=$DISPLAY"
 }
 
