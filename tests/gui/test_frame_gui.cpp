@@ -19,7 +19,7 @@
 #include "frame/qt/qtplatform.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "shown_dialog.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 namespace fs = std::filesystem;
 
 namespace {

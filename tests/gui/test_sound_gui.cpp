@@ -14,7 +14,7 @@
 #include "shown_dialog.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 
 TEST(SoundGui, VolumeStepsBy100BelowZeroAndTheLoopCountFollowsItsItem) {
     ShownDialog s(TFormBGSOUND());

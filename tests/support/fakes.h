@@ -12,7 +12,7 @@
 #include "frame/dialog.h"
 #include "host/hostlink.h"
 
-namespace corvane::testing {
+namespace corvane::test {
 
 // Records every call; answers from its fields.
 class RecordingHost : public HostLink {
@@ -122,4 +122,4 @@ inline void expect_builds(std::initializer_list<BuilderCase> cases, const std::s
     }
 }
 
-}  // namespace corvane::testing
+}  // namespace corvane::test

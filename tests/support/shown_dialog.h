@@ -9,7 +9,7 @@
 #include "fakes.h"
 #include "frame/qt/dialogwindow.h"
 
-namespace corvane::testing {
+namespace corvane::test {
 
 struct ShownDialog {
     RecordingHost host;
@@ -53,4 +53,4 @@ struct ShownDialog {
     }
 };
 
-}  // namespace corvane::testing
+}  // namespace corvane::test

@@ -18,7 +18,7 @@
 #include "scratch_files.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 using corvane::testing_files::ScratchDir;
 using corvane::testing_files::spit;
 namespace fs = std::filesystem;

@@ -7,7 +7,7 @@
 #include "fakes.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 
 namespace {
 

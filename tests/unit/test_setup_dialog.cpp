@@ -7,7 +7,7 @@
 #include "setup/setup.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 using namespace corvane::testing_files;
 
 namespace {

@@ -12,7 +12,7 @@
 #include "scratch_files.h"
 
 using namespace corvane;
-using namespace corvane::testing;
+using namespace corvane::test;
 
 namespace {
 
