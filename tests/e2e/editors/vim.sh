@@ -29,7 +29,7 @@ open_vim() {
     tmux_ kill-server 2>/dev/null
     tmux_ new-session -d -s vim -x 120 -y 24 \
         "env $* timeout --foreground 60 vim $(printf %q "$file")" || return 1
-    wait_until 10 screen_has "$(basename "$file")"
+    wait_until 20 screen_has "$(basename "$file")"
 }
 
 keys() { tmux_ send-keys -t vim "$@"; }
@@ -37,7 +37,7 @@ keys() { tmux_ send-keys -t vim "$@"; }
 # Saves and quits, and waits for Vim to end.
 save_and_quit() {
     keys Escape ':wq' Enter
-    wait_until 10 bash -c "! tmux -L $TMUX_SOCKET has-session -t vim 2>/dev/null" || {
+    wait_until 20 bash -c "! tmux -L $TMUX_SOCKET has-session -t vim 2>/dev/null" || {
         echo "     Vim did not end; its screen:"
         screen_text | sed 's/^/     /'
         return 1
@@ -51,7 +51,7 @@ f="$WORK/filter-comment.txt"
 printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY PELINOR_EOL=bogus
 keys ':1!corvane /COMMENT' Enter
-wait_until 5 screen_has '<!-- a'
+wait_until 15 screen_has '<!-- a'
 save_and_quit
 expect_file "vim :1!corvane /COMMENT with PELINOR_EOL=bogus" "$f" '<!-- a\n -->\n'
 
@@ -60,7 +60,7 @@ printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY
 keys ':1!corvane /FONT' Enter
 # Vim reports the status; the message went to the terminal, not the text.
-expect "vim :1!corvane /FONT without a display: Vim reports the failure" wait_until 10 screen_has 'shell returned 1'
+expect "vim :1!corvane /FONT without a display: Vim reports the failure" wait_until 20 screen_has 'shell returned 1'
 expect "vim :1!corvane /FONT without a display: the message is on the terminal" screen_has 'no display'
 keys Enter
 save_and_quit
@@ -72,7 +72,7 @@ f="$WORK/plugin-comment.txt"
 printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY PELINOR_EOL=bogus PELINOR_CARET=bogus
 keys ':CorvaneComment' Enter
-wait_until 5 screen_has '<!-- a -->'
+wait_until 15 screen_has '<!-- a -->'
 expect "vim :CorvaneComment shows the link's warning" screen_has 'PELINOR_CARET'
 save_and_quit
 expect_file "vim :CorvaneComment on the line" "$f" '<!-- a -->\n'
@@ -82,7 +82,7 @@ f="$WORK/plugin-visual.txt"
 printf 'say Hello now\n' >"$f"
 open_vim "$f" -u DISPLAY
 keys 'fHve' ':Corvane /com' Tab Enter
-wait_until 5 screen_has 'say <!-- Hello --> now'
+wait_until 15 screen_has 'say <!-- Hello --> now'
 save_and_quit
 expect_file "vim :'<,'>Corvane /COMMENT on a characterwise selection" "$f" 'say <!-- Hello --> now\n'
 
@@ -92,7 +92,7 @@ f="$WORK/plugin-dos.txt"
 printf 'l1\r\nl2\r\n' >"$f"
 open_vim "$f" -u DISPLAY
 keys ':%CorvaneComment' Enter
-wait_until 5 screen_has 'l2 -->'
+wait_until 15 screen_has 'l2 -->'
 save_and_quit
 expect_file "vim :%CorvaneComment in a CR LF file" "$f" '<!-- \r\nl1\r\nl2 -->\r\n'
 
@@ -102,7 +102,7 @@ f="$WORK/plugin-menu.txt"
 printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY
 keys ':emenu HTML.Comment\ toggle' Enter
-wait_until 5 screen_has '<!-- a -->'
+wait_until 15 screen_has '<!-- a -->'
 keys ":redir => g:listing | silent nmenu HTML | redir END" Enter
 keys ":call writefile([count(g:listing, ':Corvane /'), len(corvane#complete('', '', 0))], '$f.count')" Enter
 keys ":call writefile(corvane#switches(), '$f.switches')" Enter
@@ -116,7 +116,7 @@ printf 'a\n' >"$f"
 open_vim "$f" -u DISPLAY
 keys ':Corvane /FONT' Enter
 expect "vim :Corvane /FONT without a display reports the exit code and why" \
-    wait_until 10 bash -c "tmux -L $TMUX_SOCKET capture-pane -p -t vim | tr -d '\n' | grep -q 'corvane /FONT: exit 1: corvane: no display'"
+    wait_until 20 bash -c "tmux -L $TMUX_SOCKET capture-pane -p -t vim | tr -d '\n' | grep -q 'corvane /FONT: exit 1: corvane: no display'"
 keys Enter
 save_and_quit
 expect_file "vim :Corvane /FONT without a display leaves the line" "$f" 'a\n'
@@ -129,7 +129,7 @@ if start_display; then
     open_vim "$f" "DISPLAY=$DISPLAY"
     keys ':Corvane /A' Enter
     expect "vim: the link dialog was driven" drive_link_dialog
-    wait_until 10 screen_has '</A>'
+    wait_until 20 screen_has '</A>'
     save_and_quit
     expect_file "vim :Corvane /A with a browsed image" "$f" "<A HREF=\"$LINK_TARGET_URL\">Hello</A>\n"
 fi
