@@ -130,18 +130,10 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
     QtPlatform platform;
-    try {
-        if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);
-        if (!row) {
-            bad_switch_message(host, argv[1], true);
-            return kBadSwitchExit;
-        }
-        return run_dialog(row->design(), true, host, platform);
-    } catch (const std::exception& e) {
-        // An error during start-up itself: shown, then the run ends normally.
-        platform.show_error(e.what());
-        return 0;
-    }
+    return run_windowed(
+        argc, row, platform,
+        [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },
+        [&] { bad_switch_message(host, argv[1], true); });
 }
 
 }  // namespace corvane

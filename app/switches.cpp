@@ -1,8 +1,10 @@
 #include "app/switches.h"
 
 #include <array>
+#include <exception>
 
 #include "dialogs/dialogs.h"
+#include "setup/setup.h"
 
 namespace corvane {
 
@@ -58,6 +60,22 @@ const SwitchRow* find_switch(std::string_view arg) {
 }
 
 std::span<const SwitchRow> all_switches() { return kSwitches; }
+
+int run_windowed(int argc, const SwitchRow* row, Platform& platform,
+                 const std::function<int(const DialogDesign&, bool)>& show, const std::function<void()>& bad_switch) {
+    try {
+        if (argc < 2) return show(TFormSetup(), false);
+        if (!row) {
+            bad_switch();
+            return kBadSwitchExit;
+        }
+        return show(row->design(), true);
+    } catch (const std::exception& e) {
+        // An error during start-up itself: shown, then the run ends normally.
+        platform.show_error(e.what());
+        return 0;
+    }
+}
 
 std::string bad_switch_text(std::string_view arg) {
     return "パラメータエラー ( " + std::string(arg) + " )\nPelinorデータの指定誤り";

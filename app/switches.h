@@ -1,10 +1,12 @@
 // The switch table: what the first command-line argument asks for.
 #pragma once
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "frame/design.h"
+#include "frame/platform.h"
 
 namespace corvane {
 
@@ -25,5 +27,14 @@ std::span<const SwitchRow> all_switches();
 // it was passed; the run ends with -1 (255 as a POSIX shell sees it).
 std::string bad_switch_text(std::string_view arg);
 constexpr int kBadSwitchExit = -1;
+
+// A run with a window, whichever view draws it: the settings dialog without
+// an argument, the bad-switch message for an argument without a row, else
+// the row's tag dialog.  `show(design, tag_dialog)` runs a dialog until its
+// window is gone and gives the exit code; an error raised on the way is
+// shown by `platform`, and the run then ends normally.
+int run_windowed(int argc, const SwitchRow* row, Platform& platform,
+                 const std::function<int(const DialogDesign&, bool tag_dialog)>& show,
+                 const std::function<void()>& bad_switch);
 
 }  // namespace corvane

@@ -60,18 +60,10 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win3
 int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
     Win32Platform platform;
-    try {
-        if (argc < 2) return run_dialog(TFormSetup(), false, host, platform);
-        if (!row) {
-            bad_switch_message(host, first_argument_utf8(argv[1]));
-            return kBadSwitchExit;
-        }
-        return run_dialog(row->design(), true, host, platform);
-    } catch (const std::exception& e) {
-        // An error during start-up itself: shown, then the run ends normally.
-        platform.show_error(e.what());
-        return 0;
-    }
+    return run_windowed(
+        argc, row, platform,
+        [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },
+        [&] { bad_switch_message(host, first_argument_utf8(argv[1])); });
 }
 
 }  // namespace corvane

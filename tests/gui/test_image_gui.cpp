@@ -36,10 +36,6 @@ struct Site {
     std::string file(const std::string& name) const { return dir.file("site/" + name); }
 };
 
-bool painted_as_button_face(QWidget* w) {
-    return w->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
-}
-
 }  // namespace
 
 TEST(ImageGui, BothBrowseButtonsOfBothImageDialogs) {

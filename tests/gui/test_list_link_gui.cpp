@@ -16,14 +16,6 @@
 using namespace corvane;
 using namespace corvane::test;
 
-namespace {
-
-bool painted_as_button_face(QWidget* w) {
-    return w->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
-}
-
-}  // namespace
-
 TEST(ListLinkGui, KindSwitchDisablesLinkAndTargetKeepingTheirTexts) {
     ShownDialog s(TFormA());
     auto* link = s.get<QLineEdit>("EditLink");

@@ -11,6 +11,11 @@
 
 namespace corvane::test {
 
+// A disabled edit or combo box is painted in the button face.
+inline bool painted_as_button_face(QWidget* w) {
+    return w->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
+}
+
 struct ShownDialog {
     RecordingHost host;
     FakePlatform platform;
