@@ -149,7 +149,8 @@ bool Dialog::guarded(F&& f) {
     return false;
 }
 
-void Dialog::click(const std::string& control) {
+bool Dialog::click(const std::string& control) {
+    const std::string focus_before = form_.focus;
     guarded([&] {
         const ControlDef* def = design().find(control);
         if (def && def->kind == Kind::Button) {
@@ -164,6 +165,7 @@ void Dialog::click(const std::string& control) {
         for (const ClickHandler& h : design().handlers)
             if (h.control == control) h.handler(form_, env_);
     });
+    return form_.focus != focus_before;
 }
 
 void Dialog::color_click(const ControlDef& button) {

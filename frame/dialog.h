@@ -57,8 +57,11 @@ public:
     KeyResult FormShortCut(int key) const;
 
     // A click on a control: its colour or browse role, then the dialog's own
-    // handler.  An error is shown and the dialog stays open.
-    void click(const std::string& control);
+    // handler.  An error is shown and the dialog stays open.  Returns whether
+    // the click moved the focus: a view moves it only then, since a handler
+    // may run while the focus is on its way elsewhere (a combo box settles
+    // its choice as it loses the focus).
+    bool click(const std::string& control);
     // OK: builder, hide, pelr_SetData, close.  Returns true when the dialog
     // closed; false when an error kept it open.
     bool ButtonOKClick();

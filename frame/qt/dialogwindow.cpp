@@ -142,17 +142,14 @@ void DialogWindow::focus_changed(QWidget* now) {
     }
 }
 
-// A handler may run while the focus is on its way elsewhere (a combo box
-// settles its choice as it loses the focus), so the focus is moved only
-// when the handler itself moved it in the model.
+// The focus moves only when the click itself moved it (Dialog::click).
 void DialogWindow::clicked(const std::string& name) {
-    const std::string focus_before = dialog_.form().focus;
-    dialog_.click(name);
+    const bool focus_moved = dialog_.click(name);
     if (dialog_.closed()) {
         close();
         return;
     }
-    sync_from_model(dialog_.form().focus != focus_before);
+    sync_from_model(focus_moved);
 }
 
 void DialogWindow::ok() {

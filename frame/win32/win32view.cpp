@@ -650,16 +650,14 @@ void Win32DialogWindow::on_command(int id, int code, HWND from) {
     }
 }
 
-// A handler may run while the focus is on its way elsewhere, so the focus
-// is moved only when the handler itself moved it in the model.
+// The focus moves only when the click itself moved it (Dialog::click).
 void Win32DialogWindow::on_click(const std::string& name) {
-    const std::string focus_before = dialog_.form().focus;
-    dialog_.click(name);
+    const bool focus_moved = dialog_.click(name);
     if (dialog_.closed()) {
         destroy();
         return;
     }
-    sync_from_model(dialog_.form().focus != focus_before);
+    sync_from_model(focus_moved);
 }
 
 void Win32DialogWindow::on_ok() {

@@ -169,12 +169,13 @@ TEST(Frame, ColourButtonWritesHexRemembersChoiceAndFocusesTarget) {
     f.dialog.FormShow(kFlipped);  // the value case never touches the colour text
     f.form["ComboBoxCOLOR"].text = "red";
     f.platform.colors = {Rgb{171, 205, 239}, std::nullopt, Rgb{0, 0, 255}};
-    f.dialog.click("ButtonCOLOR");
+    f.form.focus = "ButtonCOLOR";
+    EXPECT_TRUE(f.dialog.click("ButtonCOLOR"));  // the focus moved
     EXPECT_EQ(f.form.text("ComboBoxCOLOR"), "#ABCDEF");
     EXPECT_EQ(f.form.focus, "ComboBoxCOLOR");
 
     f.form.focus = "ButtonCOLOR";
-    f.dialog.click("ButtonCOLOR");  // cancelled: nothing changes
+    EXPECT_FALSE(f.dialog.click("ButtonCOLOR"));  // cancelled: nothing changes
     EXPECT_EQ(f.form.text("ComboBoxCOLOR"), "#ABCDEF");
     EXPECT_EQ(f.form.focus, "ButtonCOLOR");
 
