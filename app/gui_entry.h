@@ -1,12 +1,14 @@
-// How corvane finds the window half of the program: a module beside the
-// executable with one C entry point, the same as main's.
+// How corvane finds the window half of the program: a module
+// (CORVANE_APP_MODULE) in app_module_folder(), beside the executable or in
+// the installed copy's private library folder, with one C entry point, the
+// same as main's.
 #pragma once
 
+#include "common/sysinfo.h"
+
 #if defined(_WIN32)
-#define CORVANE_APP_MODULE "corvane_app.dll"
 #define CORVANE_APP_EXPORT __declspec(dllexport)
 #else
-#define CORVANE_APP_MODULE "libcorvane_app.so"
 #define CORVANE_APP_EXPORT __attribute__((visibility("default")))
 #endif
 

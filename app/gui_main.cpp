@@ -60,7 +60,7 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
 int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPlatform& platform) {
     Dialog dialog(design, host, platform);
     dialog.create();
-    if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
+    if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
     DialogWindow window(dialog, current_case());
     platform.set_parent(&window);
     // The dialog is the run's only window; once it has closed (a hidden

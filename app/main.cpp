@@ -21,7 +21,7 @@ namespace {
 #ifndef CORVANE_WIN32_VIEW
 // Every other run may need a window: it goes to the module that holds Qt.
 int run_app_module(int argc, char** argv) {
-    const std::string path = corvane::program_file(CORVANE_APP_MODULE);
+    const std::string path = corvane::join_path(corvane::app_module_folder(), CORVANE_APP_MODULE);
 #ifdef _WIN32
     HMODULE module = LoadLibraryA(path.c_str());
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(reinterpret_cast<void*>(GetProcAddress(module, CORVANE_APP_ENTRY))) : nullptr;

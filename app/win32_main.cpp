@@ -46,7 +46,7 @@ void bad_switch_message(HostLink& host, const std::string& arg) {
 int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win32Platform& platform) {
     Dialog dialog(design, host, platform);
     dialog.create();
-    if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
+    if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
     Win32DialogWindow window(dialog);
     platform.set_owner(window.hwnd());
     window.show(current_case());

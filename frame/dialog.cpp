@@ -94,7 +94,7 @@ std::string color_text(Rgb c) {
 }
 
 Dialog::Dialog(const DialogDesign& design, HostLink& host, Platform& platform)
-    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}, program_dir()} {}
+    : form_(design), host_(host), platform_(platform), env_{host, platform, [] {}, settings_folder()} {}
 
 void Dialog::create() {
     if (design().has_open_dialog()) initial_folder_ = folder_of(host_.file_path(), native_path_style());

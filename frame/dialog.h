@@ -16,7 +16,7 @@ struct DialogEnv {
     HostLink& host;
     Platform& platform;
     std::function<void()> hide;  // hides the window (no-op without a view)
-    std::string program_folder;  // where Corvane.ini and Corvane.pld live
+    std::string settings_folder;  // where Corvane.ini and Corvane.pld live
 };
 
 // The outer size a window of this client size gets: a single fixed border

@@ -16,7 +16,7 @@ const char* const kGroups[] = {"RadioGroupElement", "RadioGroupAttribute", "Radi
 const Role kRoles[] = {Role::Element, Role::Attribute, Role::Value};
 const int kDefaults[] = {0, 0, 1};
 
-std::string in_folder(const DialogEnv& env, const char* name) { return join_path(env.program_folder, name); }
+std::string in_folder(const DialogEnv& env, const char* name) { return join_path(env.settings_folder, name); }
 
 // A group without a selection stands for its role's default.
 CaseSettings chosen(const Form& f) {
@@ -49,6 +49,8 @@ void FormCreate(Form& f, DialogEnv& env) {
 
 void ButtonOKClick(Form& f, DialogEnv& env) {
     const CaseSettings cs = chosen(f);
+    // An installed copy's configuration folder is made when first written.
+    make_folders(env.settings_folder);
     save_case_settings(in_folder(env, "Corvane.ini"), cs);
     current_case() = cs;
     generate_menu_data(in_folder(env, "Corvane.pld"), cs);

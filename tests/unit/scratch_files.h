@@ -29,9 +29,10 @@ public:
 
     std::string path() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> names() const {
+    std::vector<std::string> names() const { return names_in(path_.string()); }
+    static std::vector<std::string> names_in(const std::string& folder) {
         std::vector<std::string> out;
-        for (auto& e : std::filesystem::directory_iterator(path_)) out.push_back(e.path().filename().string());
+        for (auto& e : std::filesystem::directory_iterator(folder)) out.push_back(e.path().filename().string());
         std::sort(out.begin(), out.end());
         return out;
     }

@@ -19,7 +19,7 @@ struct SetupRun {
     std::vector<std::string> events;
 
     explicit SetupRun(const std::string& folder) {
-        dialog.env().program_folder = folder;
+        dialog.env().settings_folder = folder;
         dialog.env().hide = [this] { events.push_back("hide"); };
         dialog.create();
     }
@@ -114,6 +114,24 @@ TEST(SetupDialog, CancelWritesNothing) {
     run.dialog.ButtonCancelClick();
     EXPECT_EQ(dir.names(), std::vector<std::string>{"Corvane.ini"});
     EXPECT_EQ(slurp(dir.file("Corvane.ini")).value(), "[Setup]\r\nElement=1\r\n");
+}
+
+TEST(SetupDialog, AMissingSettingsFolderIsMadeByOkOnly) {
+    // An installed copy's configuration folder, not there before the first save.
+    for (bool ok : {false, true}) {
+        ScratchDir dir;
+        const std::string folder = dir.file("config/corvane");
+        SetupRun run(folder);
+        if (ok) {
+            EXPECT_TRUE(run.dialog.ButtonOKClick());
+        } else {
+            run.dialog.ButtonCancelClick();
+        }
+        EXPECT_EQ(std::filesystem::exists(folder), ok);
+        if (ok) {
+            EXPECT_EQ(ScratchDir::names_in(folder), (std::vector<std::string>{"Corvane.ini", "Corvane.pld"}));
+        }
+    }
 }
 
 TEST(SetupDialog, AWriteErrorKeepsTheDialogOpenAndStopsTheSequence) {
