@@ -1,6 +1,14 @@
 ;;; corvane.el --- Wrap text in HTML tags chosen in Corvane's dialogs  -*- lexical-binding: t -*-
 
-;; Keywords: html, wp
+;; Copyright (C) 2026 The Corvane authors
+
+;; Author: The Corvane authors
+;; Version: 1.0.0
+;; Package-Requires: ((emacs "26.1"))
+;; Keywords: wp, hypermedia
+;; SPDX-License-Identifier: MIT
+
+;; This file is not part of GNU Emacs.
 
 ;;; Commentary:
 
@@ -19,8 +27,15 @@
 ;; Corvane is told the buffer's file (browse buttons make URLs relative to
 ;; it) and its line ending, so the text it inserts matches the file.
 ;;
-;; Install: (add-to-list 'load-path "/path/to/corvane/contrib/emacs")
-;;          (require 'corvane)
+;; The Debian package and `cmake --install' put this file in the
+;; site-lisp folder, where Emacs finds it; from a source tree, either
+;; M-x package-install-file RET /path/to/corvane/contrib/emacs/corvane.el,
+;; or (add-to-list 'load-path "/path/to/corvane/contrib/emacs").  The
+;; commands and the HTML menu are autoloaded; (require 'corvane) loads the
+;; rest at once.  No key is bound; for instance
+;;
+;;   (global-set-key (kbd "C-c h") #'corvane)
+;;   (global-set-key (kbd "C-c ;") #'corvane-comment)
 
 ;;; Code:
 
@@ -143,7 +158,7 @@ on a failure it is left alone and the message and exit status are shown."
   (pcase-let* ((text (buffer-substring-no-properties start end))
                (`(,status ,output ,messages) (corvane--call switch start end)))
     (unless (eql status 0)
-      (user-error "corvane %s: exit %s%s" switch status
+      (user-error "%s: exit %s%s" (concat "corvane " switch) status
                   (if (string-empty-p messages) "" (concat ": " messages))))
     (unless (string-empty-p messages)
       (message "corvane: %s" messages))
@@ -177,22 +192,29 @@ SWITCH is one of `corvane-switch-names', read with completion."
   (with-temp-buffer
     (pcase-let ((`(,status ,_ ,messages) (corvane--call nil (point-min) (point-max))))
       (unless (eql status 0)
-        (user-error "corvane: exit %s%s" status (if (string-empty-p messages) "" (concat ": " messages)))))))
+        (user-error "%s: exit %s%s" "corvane" status (if (string-empty-p messages) "" (concat ": " messages)))))))
 
 (defun corvane--menu-item (entry)
+  "The menu item of ENTRY, a (LABEL . SWITCH) of `corvane-switches'."
   (vector (concat (car entry) "  " (cdr entry))
           (lambda () (interactive) (corvane-run (cdr entry)))))
 
+;;;###autoload
+(defun corvane-menu-items (&optional _items)
+  "The items of Corvane's HTML menu: every switch, by family, and the settings.
+The menu computes them when it opens, so that it can be there before
+this file is loaded."
+  (append (mapcan (lambda (family)
+                    (if (car family)
+                        (list (cons (car family) (mapcar #'corvane--menu-item (cdr family))))
+                      (mapcar #'corvane--menu-item (cdr family))))
+                  corvane-switches)
+          (list "--" ["Settings..." corvane-setup])))
+
+;;;###autoload
 (easy-menu-define corvane-menu global-map
   "Corvane's HTML menu: every switch, by family."
-  `("HTML"
-    ,@(mapcan (lambda (family)
-                (if (car family)
-                    (list (cons (car family) (mapcar #'corvane--menu-item (cdr family))))
-                  (mapcar #'corvane--menu-item (cdr family))))
-              corvane-switches)
-    "--"
-    ["Settings..." corvane-setup]))
+  '("HTML" :filter corvane-menu-items))
 
 (provide 'corvane)
 

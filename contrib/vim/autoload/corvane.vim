@@ -1,5 +1,11 @@
 " Corvane for Vim: wraps text in the HTML tags chosen in Corvane's dialogs.
 " The commands and the menu are in plugin/corvane.vim; see :help corvane.
+if exists('g:autoloaded_corvane')
+  finish
+endif
+let g:autoloaded_corvane = 1
+let s:save_cpo = &cpo
+set cpo&vim
 
 " Every switch Corvane knows, by family: [family, label, switch].  The
 " family is the submenu of the HTML menu; an empty family is a top entry.
@@ -188,3 +194,6 @@ function! corvane#setup() abort
   let [status, out, messages] = s:call('', '')
   call s:report('(settings)', status, messages)
 endfunction
+
+let &cpo = s:save_cpo
+unlet s:save_cpo

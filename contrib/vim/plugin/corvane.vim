@@ -7,12 +7,18 @@
 "   :[range]CorvaneComment     the comment toggle (/COMMENT) on the same
 "   :CorvaneSetup              the settings dialog (letter case of the tags)
 "   menu HTML                  every switch, by family (gVim, or :emenu)
+"   <Plug>(corvane-comment)    the comment toggle, for a key of your own
+"   <Plug>(corvane)            starts :Corvane on the line or selection
 "
-" See :help corvane.
-if exists('g:loaded_corvane') || &compatible
+" No key is mapped unless you ask; see :help corvane-mappings.
+" Loads in compatible mode too (vim -u NONE): 'cpoptions' is set to Vim's
+" while this file runs and given back at its end.
+if exists('g:loaded_corvane')
   finish
 endif
 let g:loaded_corvane = 1
+let s:save_cpo = &cpo
+set cpo&vim
 
 command! -range -nargs=1 -complete=customlist,corvane#complete Corvane
       \ call corvane#run(<q-args>, <line1>, <line2>, <range>)
@@ -20,9 +26,10 @@ command! -range -nargs=0 CorvaneComment
       \ call corvane#run('/COMMENT', <line1>, <line2>, <range>)
 command! -nargs=0 CorvaneSetup call corvane#setup()
 
-if !has('menu') || get(g:, 'corvane_no_menu', 0)
-  finish
-endif
+nnoremap <silent> <Plug>(corvane-comment) :CorvaneComment<CR>
+xnoremap <silent> <Plug>(corvane-comment) :CorvaneComment<CR>
+nnoremap <Plug>(corvane) :Corvane<Space>
+xnoremap <Plug>(corvane) :Corvane<Space>
 
 function! s:menu_name(text) abort
   return escape(a:text, ' .\')
@@ -42,4 +49,9 @@ function! s:add_menu() abort
   anoremenu <silent> HTML.-corvane- <Nop>
   anoremenu <silent> HTML.Settings\.\.\. :CorvaneSetup<CR>
 endfunction
-call s:add_menu()
+if has('menu') && !get(g:, 'corvane_no_menu', 0)
+  call s:add_menu()
+endif
+
+let &cpo = s:save_cpo
+unlet s:save_cpo
