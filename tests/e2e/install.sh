@@ -45,6 +45,11 @@ as_user() {
     if [ -z "$user" ]; then "$@"; else setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups "$@"; fi
 }
 
+if command -v man >/dev/null; then
+    man_warnings() { MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man1/corvane.1" 2>&1 >/dev/null; }
+    expect "the manual page renders without warnings" test -z "$(man_warnings)"
+fi
+
 cd "$WORK"
 expect_file "installed /COMMENT" <(printf 'abc' | "$installed" /COMMENT) '<!-- abc -->'
 
