@@ -59,20 +59,6 @@ TEST(StandinLink, KnownValuesGiveNoWarning) {
     }
 }
 
-// The program sees a selection up to its first NUL; a replacement made of
-// that part would lose the rest, so the selection comes back whole.
-TEST(StandinLink, SelectionWithANulComesBackWhole) {
-    for (const std::string sel : {std::string("a\0b", 3), std::string("<!-- x -->\0tail", 15), std::string(1, '\0')}) {
-        ProcessOptions o;
-        o.args = {"/COMMENT"};
-        o.input = sel;
-        auto r = run_process(CORVANE_EXE, o);
-        EXPECT_EQ(r.exit_code, 0);
-        EXPECT_TRUE(r.out == sel) << r.out;
-        EXPECT_NE(r.err.find("NUL"), std::string::npos) << r.err;
-    }
-}
-
 TEST(StandinLink, TerminalInputIsAnEmptySelection) {
     // Standard input is a terminal that never sends anything: the link must
     // not wait for it.
