@@ -68,7 +68,7 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPl
     QObject::connect(&window, &DialogWindow::closed, qApp, &QCoreApplication::quit);
     window.show();
     QApplication::exec();
-    return 0;
+    return dialog.exit_code();
 }
 
 // What a run without a usable display says before it ends.  The stand-in

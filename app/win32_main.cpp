@@ -52,7 +52,7 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win3
     window.show(current_case());
     run_message_loop(window);
     platform.set_owner(nullptr);
-    return 0;
+    return dialog.exit_code();
 }
 
 }  // namespace

@@ -12,11 +12,21 @@
 namespace corvane {
 
 size_t utf8_next(std::string_view s, size_t i, char32_t& cp) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    if (i + n > s.size()) n = 1;
-    cp = n == 1 ? c : n == 2 ? (c & 0x1Fu) : n == 3 ? (c & 0x0Fu) : (c & 0x07u);
-    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    cp = c;
+    const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+    if (n == 1 || i + n > s.size()) return 1;
+    char32_t code = n == 2 ? (c & 0x1Fu) : n == 3 ? (c & 0x0Fu) : (c & 0x07u);
+    for (size_t k = 1; k < n; ++k) {
+        const unsigned char t = static_cast<unsigned char>(s[i + k]);
+        if ((t & 0xC0) != 0x80) return 1;  // not a continuation byte: the lead stands alone
+        code = (code << 6) | (t & 0x3Fu);
+    }
+    // Overlong forms, UTF-16 surrogates and values beyond U+10FFFF are no
+    // characters: their first byte stands alone too.
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 1;
+    cp = code;
     return n;
 }
 
@@ -143,18 +153,26 @@ std::string from_utf8(std::string_view utf8, CodePage cp) {
     return out;
 #else
     if (cp == CodePage::SystemAnsi) return std::string(utf8);
-    std::string out;
-    out.reserve(utf8.size());
     Converter conv("CP932", "UTF-8");
-    while (!utf8.empty()) {
-        size_t used = conv.run(utf8, out);
-        utf8.remove_prefix(used);
-        if (!utf8.empty()) {  // a character CP932 cannot hold
-            char32_t code = 0;
-            size_t n = utf8_next(utf8, 0, code);
+    std::string whole;
+    if (conv.run(utf8, whole) == utf8.size() && to_utf8(whole, CodePage::Cp932) == utf8) return whole;
+    // Character by character.  One that does not convert, or whose bytes
+    // read back as another character (iconv's stand-ins, such as 0x81CA
+    // for U+00AC, which is U+FFE2 on the way back), is written as its
+    // character reference, as the Windows conversion refuses stand-ins.
+    Converter back("UTF-8", "CP932");
+    std::string out;
+    out.reserve(utf8.size() + 16);
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t code = 0;
+        const size_t n = utf8_next(utf8, i, code);
+        const std::string_view one = utf8.substr(i, n);
+        std::string bytes, again;
+        if (conv.run(one, bytes) == n && back.run(bytes, again) == bytes.size() && again == one)
+            out += bytes;
+        else
             out += "&#" + std::to_string(code) + ";";
-            utf8.remove_prefix(n);
-        }
+        i += n;
     }
     return out;
 #endif

@@ -14,6 +14,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -216,6 +217,23 @@ public:
 
     bool write(TempFile& temp, std::string_view bytes) override {
         int fd = static_cast<int>(temp.handle);
+#ifndef _WIN32
+        // A file-size limit (a stand-in for a full disk) would end the run
+        // with SIGXFSZ in the middle of the write; ignored while writing,
+        // the write fails with EFBIG instead and takes the error path, which
+        // removes the temporary file and tells the user.
+        struct sigaction ignore {}, old {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        const bool swapped = ::sigaction(SIGXFSZ, &ignore, &old) == 0;
+        struct Restore {
+            bool swapped;
+            struct sigaction* old;
+            ~Restore() {
+                if (swapped) ::sigaction(SIGXFSZ, old, nullptr);
+            }
+        } restore{swapped, &old};
+#endif
         while (!bytes.empty()) {
 #ifdef _WIN32
             unsigned chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<unsigned>(bytes.size());

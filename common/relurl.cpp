@@ -84,9 +84,21 @@ std::vector<std::string_view> split_names(std::string_view p, PathStyle style) {
     return names;
 }
 
-// Folder names after the drive part.
+// Folder names after the drive part, "." and ".." resolved as the system
+// resolves a full path: "." names the folder itself, ".." takes back the
+// name before it and stops at the root.  A URL made of them so never
+// climbs above the root of its drive.
 std::vector<std::string_view> folder_names(std::string_view p, PathStyle style) {
-    return split_names(p.substr(drive_length(p, style)), style);
+    std::vector<std::string_view> names;
+    for (std::string_view n : split_names(p.substr(drive_length(p, style)), style)) {
+        if (n == ".") continue;
+        if (n == "..") {
+            if (!names.empty()) names.pop_back();
+            continue;
+        }
+        names.push_back(n);
+    }
+    return names;
 }
 
 std::string with_slashes(std::string_view p, PathStyle style) {

@@ -206,6 +206,7 @@ bool Dialog::ButtonOKClick() {
         host_.set_texts(texts.start, texts.end);
     });
     closed_ = closed_ || done;
+    ok_failed_ = !done;
     return done;
 }
 

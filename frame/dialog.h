@@ -67,6 +67,10 @@ public:
     bool ButtonOKClick();
     void ButtonCancelClick();
     bool closed() const { return closed_; }
+    // The run's exit code once the dialog has gone: 1 when its last OK ended
+    // in an error (a settings file that could not be written), else 0, so
+    // that whoever started the run can tell that it failed.
+    int exit_code() const { return ok_failed_ ? 1 : 0; }
 
     const std::string& initial_folder() const { return initial_folder_; }
     const CaseSettings& case_settings() const { return cs_; }
@@ -89,6 +93,7 @@ private:
     Rgb last_color_{0, 0, 0};
     CaseSettings cs_;
     bool closed_ = false;
+    bool ok_failed_ = false;
 };
 
 }  // namespace corvane

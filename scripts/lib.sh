@@ -35,3 +35,19 @@ corvane_build() {
     fi
     cmake --build "$CORVANE_BUILD" -j"$(nproc)" "$@" >&2
 }
+
+# The same program and tests built once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer, in build-asan/: every report ends the process
+# that made it with a failure.
+CORVANE_ASAN_BUILD=${CORVANE_ASAN_BUILD:-$CORVANE_ROOT/build-asan}
+CORVANE_SANITIZE="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
+corvane_build_sanitized() {
+    if [ ! -f "$CORVANE_ASAN_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$CORVANE_ROOT" -B "$CORVANE_ASAN_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+            "-DCMAKE_CXX_FLAGS=-O1 $CORVANE_SANITIZE" "-DCMAKE_C_FLAGS=-O1 $CORVANE_SANITIZE" \
+            "-DCMAKE_EXE_LINKER_FLAGS=$CORVANE_SANITIZE" "-DCMAKE_SHARED_LINKER_FLAGS=$CORVANE_SANITIZE" \
+            "-DCMAKE_MODULE_LINKER_FLAGS=$CORVANE_SANITIZE" >&2 || return 1
+    fi
+    cmake --build "$CORVANE_ASAN_BUILD" -j"$(nproc)" --target corvane unit_tests gui_tests e2e_tests "$@" >&2
+}

@@ -262,10 +262,14 @@ std::vector<MenuDataEntry> menu_data(const CaseSettings& settings) {
     return out;
 }
 
-void generate_menu_data(const std::string& pld_path, const CaseSettings& settings) {
-    ProfileFile file(pld_path);
+void write_menu_data(ProfileFile& file, const CaseSettings& settings) {
     for (const MenuDataEntry& e : menu_data(settings))
         file.write_string(e.section, e.key, from_utf8(e.value, CodePage::Cp932));
+}
+
+void generate_menu_data(const std::string& pld_path, const CaseSettings& settings) {
+    ProfileFile file(pld_path);
+    write_menu_data(file, settings);
     file.save();
 }
 

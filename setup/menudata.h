@@ -18,6 +18,12 @@ struct MenuDataEntry {
 // "Edit00", with every HTML word in the case that `settings` give its role.
 std::vector<MenuDataEntry> menu_data(const CaseSettings& settings);
 
+class ProfileFile;
+
+// Sets menu_data(settings) in `file`, in the editor's code page (Shift_JIS);
+// save() then puts it on disk.
+void write_menu_data(ProfileFile& file, const CaseSettings& settings);
+
 // Writes menu_data(settings) into the profile file at `pld_path` in the
 // editor's code page (Shift_JIS), in one atomic write; every other line of
 // the file stays as it was.  Throws ProfileWriteError when the file cannot

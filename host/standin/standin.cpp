@@ -66,6 +66,9 @@ struct Editor {
     long long selection_from = 0;
     size_t selection_size = 0;
     bool selection_fetched = false;
+    // The fetched selection holds a NUL byte, so the program saw it cut
+    // short there.
+    bool selection_cut = false;
     bool written = false;
 };
 
@@ -244,14 +247,8 @@ bool utf8_env(const wchar_t* name, std::string& out) {
 }
 #endif
 
-void init() {
-    if (g_editor) return;
-    // Before the first warning, and before the program or its toolkit can
-    // write anything: the library is loaded ahead of them.
-    corvane::separate_diagnostics();
-    g_editor = new Editor;
-    Editor& e = *g_editor;
-
+// The editor's state from the environment: file path, line break, caret.
+void read_environment(Editor& e) {
 #ifdef _WIN32
     const corvane::CodePage cp = corvane::CodePage::SystemAnsi;
     std::string file;
@@ -281,6 +278,16 @@ void init() {
         }
     }
 
+}
+
+void init() {
+    if (g_editor) return;
+    // Before the first warning, and before the program or its toolkit can
+    // write anything: the library is loaded ahead of them.
+    corvane::separate_diagnostics();
+    g_editor = new Editor;
+    Editor& e = *g_editor;
+    read_environment(e);
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
@@ -294,9 +301,11 @@ void init() {
 
 // Load the editor state as soon as the library is loaded, so the selection
 // is handed back even by a run that never calls the link.
+#ifndef CORVANE_STANDIN_NO_LOADER
 struct Loader {
     Loader() { init(); }
 } g_loader;
+#endif
 
 }  // namespace
 
@@ -307,6 +316,13 @@ PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
     Editor& e = *g_editor;
     if (e.written) return 0;
     e.written = true;
+    if (e.selection_cut) {
+        // The program worked on the selection up to its first NUL; its
+        // replacement would lose the rest, so the selection stays as it was.
+        std::fprintf(stderr, "pelinorn stand-in: the selection holds a NUL byte; it is handed back unchanged\n");
+        write_all({}, true, {});
+        return 0;
+    }
     write_all(start ? start : "", !e.selection_fetched, end ? end : "");
     return 1;
 }
@@ -347,8 +363,10 @@ PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
     init();
     (void)reserved;
     if (!buffer) return 0;
-    buffer[copy_selection(*g_editor, buffer)] = '\0';
+    const size_t n = copy_selection(*g_editor, buffer);
+    buffer[n] = '\0';
     g_editor->selection_fetched = true;
+    g_editor->selection_cut = std::memchr(buffer, '\0', n) != nullptr;
     return 1;
 }
 

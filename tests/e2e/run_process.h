@@ -59,6 +59,11 @@ struct ProcessOptions {
     std::optional<bool> controlling_terminal;
     int timeout_ms = 20000;
     int timeout_signal = SIGKILL;  // sent when the time is up
+    // The child runs as this user and group (the test must be root to ask).
+    std::optional<unsigned> uid;
+    // A limit on the size of the files the child writes (RLIMIT_FSIZE, as
+    // "prlimit --fsize" sets it): a disk that fills up.  Negative: none.
+    long long file_size_limit = -1;
 };
 
 namespace detail {
@@ -133,6 +138,12 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
     if (pid == 0) {
         const rlimit no_core{0, 0};  // a child a test ends with SIGSEGV leaves no core file
         setrlimit(RLIMIT_CORE, &no_core);
+        if (o.file_size_limit >= 0) {
+            const rlimit fsize{static_cast<rlim_t>(o.file_size_limit), static_cast<rlim_t>(o.file_size_limit)};
+            if (setrlimit(RLIMIT_FSIZE, &fsize) != 0) _exit(126);
+        }
+        signal(SIGXFSZ, SIG_DFL);  // as a fresh shell has it, whatever the test process does
+        if (o.uid && (setgid(*o.uid) != 0 || setuid(*o.uid) != 0)) _exit(126);
         int ctty = -1;
         if (o.controlling_terminal) {
             setsid();

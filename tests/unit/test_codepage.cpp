@@ -54,6 +54,13 @@ TEST(CodePage, CharacterWithoutCp932FormBecomesANumericReference) {
              Case{"a😀b表", "a&#128512;b\x95\x5C"},
              Case{"€€", "&#8364;&#8364;"},
              Case{"é", "&#233;"},
+             // iconv's stand-in 0x81CA reads back as U+FFE2, not U+00AC.
+             Case{"\xC2\xAC", "&#172;"},
+             // Bytes of no well-formed character: each one as its value,
+             // and a broken-off lead takes nothing after it with it.
+             Case{"\xE6\xC3\xA9", "&#230;&#233;"},
+             Case{"a\xC3", "a&#195;"},
+             Case{"\xC0\x80\xED\xA0\x80", "&#192;&#128;&#237;&#160;&#128;"},
          }) {
         EXPECT_EQ(from_utf8(c.utf8, CodePage::Cp932), c.cp932) << c.utf8;
     }

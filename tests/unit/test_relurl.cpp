@@ -120,6 +120,10 @@ TEST(RelativeUrl, PosixPaths) {
         {"", "/any/where/a.gif", "a.gif"},
         {"site/page.htm", "/web/a.gif", "a.gif"},
         {"/page.htm", "/web/a.gif", "web/a.gif"},
+        // "." and ".." resolved, never above the root.
+        {"/web/./site/../page.htm", "/web/a.gif", "a.gif"},
+        {"/../../page.htm", "/x/a.gif", "x/a.gif"},
+        {page, "/web/img/../site/./a.gif", "a.gif"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(relative_url(c.b, c.a, P, all_but({})), c.want) << c.a << " -> " << c.b;
