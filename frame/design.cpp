@@ -1,5 +1,7 @@
 #include "frame/design.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace corvane {
@@ -122,9 +124,39 @@ ControlDef hidden_label(std::string name, std::string caption) {
     return make(Kind::HiddenLabel, std::move(name), std::move(caption), {});
 }
 
-ControlDef ok_button(int x, int y) { return button("ButtonOK", "OK(&O)", {x, y, 73, 25}); }
+ControlDef ok_button(int x, int y) {
+    ControlDef d = button("ButtonOK", "OK(&O)", {x, y, 73, 25});
+    d.role = ButtonRole::Ok;
+    return d;
+}
 
-ControlDef cancel_button(int x, int y) { return button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25}); }
+ControlDef cancel_button(int x, int y) {
+    ControlDef d = button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25});
+    d.role = ButtonRole::Cancel;
+    return d;
+}
+
+bool fills_target(ButtonRole role) {
+    switch (role) {
+        case ButtonRole::Color:
+        case ButtonRole::BrowseUrl:
+        case ButtonRole::BrowsePath:
+        case ButtonRole::BrowsePathStay: return true;
+        case ButtonRole::None:
+        case ButtonRole::Ok:
+        case ButtonRole::Cancel: break;
+    }
+    return false;
+}
+
+int ControlDef::spin_clamped(long long v) const {
+    if (min != max) v = std::clamp<long long>(v, min, max);
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+int ControlDef::spin_stepped(int value, int steps) const {
+    return spin_clamped(static_cast<long long>(value) + static_cast<long long>(steps) * step);
+}
 
 const std::vector<std::string>& color_names() {
     static const std::vector<std::string> names = {
@@ -148,9 +180,7 @@ const ControlDef* DialogDesign::find(std::string_view name) const {
 
 bool DialogDesign::has_open_dialog() const {
     for (const ControlDef& c : controls)
-        if (c.kind == Kind::Button && (c.role == ButtonRole::BrowseUrl || c.role == ButtonRole::BrowsePath ||
-                                       c.role == ButtonRole::BrowsePathStay))
-            return true;
+        if (c.kind == Kind::Button && fills_target(c.role) && c.role != ButtonRole::Color) return true;
     return false;
 }
 

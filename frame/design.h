@@ -42,11 +42,15 @@ enum class CaseRule {
 // What a button does when pressed (besides a dialog's own click handler).
 enum class ButtonRole {
     None,
+    Ok,               // the tag OK (or the dialog's own OK handler)
+    Cancel,           // closes the dialog without calling the host
     Color,            // colour dialog -> "#RRGGBB" into the target combo box
     BrowseUrl,        // open dialog -> URL relative to the edited file
     BrowsePath,       // open dialog -> path relative to the initial folder, focus the target
     BrowsePathStay,   // same, focus stays where it is
 };
+// A colour or browse button: it fills another control.
+bool fills_target(ButtonRole role);
 
 // File-open filter lists.
 enum class FileFilters { None, Pages, Images, Scripts, Sounds, Midi };
@@ -105,6 +109,10 @@ struct ControlDef {
         target.clear();
         return *this;
     }
+    // A spin edit's value pulled within its limits (and within an int).
+    int spin_clamped(long long value) const;
+    // A spin edit's value after `steps` steps up (down when negative).
+    int spin_stepped(int value, int steps) const;
     // The control a colour or browse button fills.
     std::string filled() const { return target_by_name ? target_by_name(name) : target; }
     // Declares the hidden twin list `<name>x` holding, index for index, the

@@ -134,7 +134,7 @@ KeyResult Dialog::FormShortCut(int key) const {
     if (key == 27) return KeyResult::Cancel;
     if (key != 13) return KeyResult::NotTaken;
     if (const ControlDef* focused = design().find(form_.focus))
-        if (focused->kind == Kind::Button && focused->role != ButtonRole::None) return KeyResult::PressFocused;
+        if (focused->kind == Kind::Button && fills_target(focused->role)) return KeyResult::PressFocused;
     return KeyResult::Ok;
 }
 
@@ -159,7 +159,9 @@ bool Dialog::click(const std::string& control) {
                 case ButtonRole::BrowseUrl:
                 case ButtonRole::BrowsePath:
                 case ButtonRole::BrowsePathStay: browse_click(*def); break;
-                case ButtonRole::None: break;
+                case ButtonRole::None:
+                case ButtonRole::Ok:
+                case ButtonRole::Cancel: break;
             }
         }
         for (const ClickHandler& h : design().handlers)
