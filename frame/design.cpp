@@ -34,12 +34,15 @@ ControlDef element_label(std::string name, std::string caption, int x, int y) {
 }
 
 ControlDef edit(std::string name, Rect r, std::string text) {
-    return make(Kind::Edit, std::move(name), std::move(text), r);
+    ControlDef d = make(Kind::Edit, std::move(name), {}, r);
+    d.text = std::move(text);
+    return d;
 }
 
 ControlDef mask_edit(std::string name, Rect r, std::string mask, std::string text) {
-    ControlDef d = make(Kind::MaskEdit, std::move(name), std::move(text), r);
+    ControlDef d = make(Kind::MaskEdit, std::move(name), {}, r);
     d.mask = std::move(mask);
+    d.text = std::move(text);
     return d;
 }
 
@@ -84,7 +87,8 @@ ControlDef group_box(std::string name, std::string caption, Rect r) {
 }
 
 ControlDef spin(std::string name, Rect r, int min, int max, int value, int step) {
-    ControlDef d = make(Kind::Spin, std::move(name), std::to_string(value), r);
+    ControlDef d = make(Kind::Spin, std::move(name), {}, r);
+    d.text = std::to_string(value);
     d.min = min;
     d.max = max;
     d.step = step;
@@ -102,11 +106,11 @@ ControlDef color_button(std::string name, Rect r, std::string target) {
     return d;
 }
 
-ControlDef browse_button(std::string name, Rect r, std::string target, FileFilters filters, ButtonRole role) {
+ControlDef browse_button(std::string name, Rect r, std::string target, FilterList filter_list, ButtonRole role) {
     ControlDef d = button(std::move(name), "参照", r);
     d.role = role;
     d.target = std::move(target);
-    d.filters = filters;
+    d.filter_list = filter_list;
     return d;
 }
 
@@ -199,8 +203,10 @@ Controls::Piece::Piece(ControlDef d) {
 
 Controls::Piece::Piece(std::vector<ControlDef> g) : defs(std::move(g)) {}
 
+Controls::Piece::Piece(const Controls& g) : defs(g.defs()) {}
+
 Controls::Controls(std::initializer_list<Piece> pieces) {
-    for (const Piece& p : pieces) insert(end(), p.defs.begin(), p.defs.end());
+    for (const Piece& p : pieces) defs_.insert(defs_.end(), p.defs.begin(), p.defs.end());
 }
 
 std::optional<CaptionGap> caption_gap(std::string_view c) {

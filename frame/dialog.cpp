@@ -51,7 +51,7 @@ std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs) {
     return s;
 }
 
-const std::vector<FileFilter>& file_filters(FileFilters which) {
+const std::vector<FileFilter>& filters_of(FilterList which) {
     static const std::vector<FileFilter> none;
     static const std::vector<FileFilter> pages = {
         {"html (*.htm*)", {"*.htm*"}},
@@ -77,12 +77,12 @@ const std::vector<FileFilter>& file_filters(FileFilters which) {
         {"すべてのﾌｧｲﾙ", {"*.*"}},
     };
     switch (which) {
-        case FileFilters::Pages: return pages;
-        case FileFilters::Images: return images;
-        case FileFilters::Scripts: return scripts;
-        case FileFilters::Sounds: return sounds;
-        case FileFilters::Midi: return midi;
-        case FileFilters::None: break;
+        case FilterList::Pages: return pages;
+        case FilterList::Images: return images;
+        case FilterList::Scripts: return scripts;
+        case FilterList::Sounds: return sounds;
+        case FilterList::Midi: return midi;
+        case FilterList::None: break;
     }
     return none;
 }
@@ -180,7 +180,7 @@ void Dialog::color_click(const ControlDef& button) {
 }
 
 void Dialog::browse_click(const ControlDef& button) {
-    std::optional<std::string> chosen = platform_.open_file(initial_folder_, file_filters(button.filters));
+    std::optional<std::string> chosen = platform_.open_file(initial_folder_, filters_of(button.filter_list));
     if (!chosen) return;
     if (button.on_chosen) button.on_chosen(form_, *chosen);
     Control& target = form_[button.filled()];

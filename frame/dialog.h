@@ -26,8 +26,8 @@ constexpr int kFrameHeight = 25;
 
 // Designed caption + the case-adapted appended text of a tag dialog.
 std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs);
-// The five file-open filter lists.
-const std::vector<FileFilter>& file_filters(FileFilters which);
+// The filters of a file-open dialog, by list.
+const std::vector<FileFilter>& filters_of(FilterList which);
 // "#RRGGBB", upper-case hexadecimal.
 std::string color_text(Rgb c);
 

@@ -42,11 +42,8 @@ Form::Form(const DialogDesign& design) : design_(&design) {
         c.selected = d.selected;
         c.checked = d.checked;
         c.enabled = d.enabled;
-        if (d.kind == Kind::Edit || d.kind == Kind::MaskEdit || d.kind == Kind::Spin) {
-            c.text = d.caption;
-        } else {
-            c.caption = d.caption;
-        }
+        c.caption = d.caption;
+        c.text = d.text;
         controls_.push_back(std::move(c));
     }
     caption = design.caption;

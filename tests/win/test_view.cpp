@@ -561,6 +561,6 @@ TEST(ErrorBoxOpensWhereItIsTold) {
 }
 
 TEST(FileFilterTextForTheOpenDialog) {
-    const std::wstring t = open_filter_text(file_filters(FileFilters::Scripts));
+    const std::wstring t = open_filter_text(filters_of(FilterList::Scripts));
     CHECK(t == std::wstring(L"cgi (*.cgi)\0*.cgi\0\x3059\x3079\x3066\x306E\xFF8C\xFF67\xFF72\xFF99\0*.*\0\0", 32));
 }
