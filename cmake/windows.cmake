@@ -79,3 +79,8 @@ target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)
 add_executable(bare_dialog_win32 EXCLUDE_FROM_ALL tools/bare_dialog_win32.cpp)
 set_target_properties(bare_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
 target_link_libraries(bare_dialog_win32 PRIVATE user32 gdi32)
+# The font dialog written by hand in plain Win32, the same-content yardstick.
+add_executable(font_dialog_win32 EXCLUDE_FROM_ALL tools/font_dialog_win32.cpp)
+set_target_properties(font_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
+target_compile_definitions(font_dialog_win32 PRIVATE UNICODE _UNICODE)
+target_link_libraries(font_dialog_win32 PRIVATE user32 gdi32)
