@@ -109,8 +109,8 @@ void Dialog::FormCreate() {
     if (design().on_create) design().on_create(form_, env_);
 }
 
-void Dialog::FormShow(const CaseSettings& cs) {
-    cs_ = cs;
+void Dialog::FormShow() {
+    const CaseSettings& cs = cs_;
     if (!design().show_step) return;
     form_.caption = dialog_caption(design(), cs);
     for (Control& c : form_.controls()) {

@@ -44,14 +44,13 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
                             GetModuleHandleW(nullptr), this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
     build();
-    dialog_.env().hide = [this] {
+    hook_.emplace(dialog_.env(), [this] {
         if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-    };
+    });
     // The controls show the model from the first show on (show()).
 }
 
 Win32DialogWindow::~Win32DialogWindow() {
-    dialog_.env().hide = [] {};
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
@@ -140,10 +139,10 @@ void Win32DialogWindow::sync(Binding& b) {
     b.binder->sync(b, measure_);
 }
 
-void Win32DialogWindow::show(const CaseSettings& cs) {
+void Win32DialogWindow::show() {
     if (!shown_) {
         shown_ = true;
-        dialog_.FormShow(cs);
+        dialog_.FormShow();
     }
     sync_from_model(false);
     ShowWindow(hwnd_, SW_SHOWNORMAL);

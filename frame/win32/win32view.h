@@ -6,6 +6,7 @@
 #pragma once
 #include "frame/win32/win32binders.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ public:
     Dialog& dialog() { return dialog_; }
     HWND hwnd() const { return hwnd_; }
 
-    // The first show runs the show step with these settings; every show
-    // renders the model and gives the focus to the model's control.
-    void show(const CaseSettings& cs);
+    // The first show runs the show step (in the case settings the dialog
+    // was handed); every show renders the model and gives the focus to the
+    // model's control.
+    void show();
     // Renders the model into the controls.
     void sync_from_model(bool move_focus = true);
 
@@ -77,6 +79,7 @@ private:
     const Binding* binding(const std::string& name) const;
 
     Dialog& dialog_;
+    std::optional<ViewHook> hook_;
     HWND hwnd_ = nullptr;
     Win32Measure measure_;
     std::vector<Binding> bindings_;

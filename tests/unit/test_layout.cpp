@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "app/switches.h"
+#include "fakes.h"
 #include "frame/layout.h"
 #include "frame/viewevents.h"
 #include "setup/setup.h"
@@ -196,4 +197,24 @@ TEST(Layout, SyncGuardRestoresWhatItFound) {
         EXPECT_TRUE(syncing) << "an inner guard leaves the outer one's flag set";
     }
     EXPECT_FALSE(syncing);
+}
+
+// The settings handed to the dialog once are the ones the show step and the
+// builder use; a view's hide lasts as long as the view.
+TEST(Layout, SettingsHandedOnceAndTheViewsHide) {
+    test::RecordingHost host;
+    test::FakePlatform platform;
+    Dialog dialog(find_switch("/FONT")->design(), host, platform);
+    dialog.create();
+    dialog.set_case_settings({1, 1, 1});
+    dialog.FormShow();
+    EXPECT_EQ(dialog.form().caption, "Pelinor - HTML : フォント <font>");
+    EXPECT_EQ(dialog.case_settings().element, 1);
+    int hidden = 0;
+    {
+        ViewHook hook(dialog.env(), [&] { ++hidden; });
+        dialog.env().hide();
+    }
+    dialog.env().hide();  // the view is gone: nothing to hide
+    EXPECT_EQ(hidden, 1);
 }

@@ -158,8 +158,9 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
     FakePlatform platform;
     Dialog dialog(design, host, platform);
     dialog.create();
+    dialog.set_case_settings(cs);
     Win32DialogWindow w(dialog);
-    w.show(cs);
+    w.show();
     pump(w);
     HWND top = w.hwnd();
 
@@ -372,7 +373,7 @@ struct Shown {
     Shown() {
         dialog.create();
         window.emplace(dialog);
-        window->show(CaseSettings{});
+        window->show();
         pump(*window);
     }
     Win32DialogWindow& w() { return *window; }
