@@ -58,9 +58,8 @@ target_link_libraries(pelinorn PRIVATE corvane_common)
 
 # The Win32 view of the form model.
 file(GLOB WIN32_VIEW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/frame/win32/*.cpp)
-add_library(corvane_win32 STATIC ${WIN32_VIEW_SOURCES})
 # comctl32, comdlg32 and shell32 are loaded when first needed.
-target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32)
+corvane_layer(corvane_win32 frame/win32 SOURCES ${WIN32_VIEW_SOURCES} LINKS corvane_frame user32 gdi32)
 target_compile_definitions(corvane_win32 PUBLIC UNICODE _UNICODE)
 
 add_executable(corvane WIN32 app/main.cpp app/win32_main.cpp host/native_hostlink.cpp)
