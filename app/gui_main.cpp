@@ -54,21 +54,16 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     box.exec();
 }
 
-// Creates the dialog (placement first: nothing in creation depends on the
-// case settings), loads the settings for a tag dialog, and runs the loop
-// until the window closes.
-int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPlatform& platform) {
-    Dialog dialog(design, host, platform);
-    dialog.create();
-    if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
-    DialogWindow window(dialog, current_case());
+// Shows the dialog and runs the loop until the window closes.
+void show_until_closed(Dialog& dialog, QtPlatform& platform) {
+    DialogWindow window(dialog);
     platform.set_parent(&window);
     // The dialog is the run's only window; once it has closed (a hidden
     // one does not count as the last window closing) the run ends.
     QObject::connect(&window, &DialogWindow::closed, qApp, &QCoreApplication::quit);
     window.show();
     QApplication::exec();
-    return dialog.exit_code();
+    platform.set_parent(nullptr);
 }
 
 // What a run without a usable display says before it ends.  The stand-in
@@ -131,8 +126,7 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     install_font_substitutes();
     QtPlatform platform;
     return run_windowed(
-        argc, row, platform,
-        [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },
+        argc, row, host, platform, [&](Dialog& dialog) { show_until_closed(dialog, platform); },
         [&] { bad_switch_message(host, argv[1], true); });
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <exception>
 
+#include "common/casevocab.h"
+#include "common/sysinfo.h"
 #include "dialogs/dialogs.h"
 #include "setup/setup.h"
 
@@ -61,15 +63,29 @@ const SwitchRow* find_switch(std::string_view arg) {
 
 std::span<const SwitchRow> all_switches() { return kSwitches; }
 
-int run_windowed(int argc, const SwitchRow* row, Platform& platform,
-                 const std::function<int(const DialogDesign&, bool)>& show, const std::function<void()>& bad_switch) {
+namespace {
+
+int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Platform& platform,
+               const std::function<void(Dialog&)>& show) {
+    Dialog dialog(design, host, platform);
+    dialog.create();
+    if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
+    dialog.set_case_settings(current_case());
+    show(dialog);
+    return dialog.exit_code();
+}
+
+}  // namespace
+
+int run_windowed(int argc, const SwitchRow* row, HostLink& host, Platform& platform,
+                 const std::function<void(Dialog&)>& show, const std::function<void()>& bad_switch) {
     try {
-        if (argc < 2) return show(TFormSetup(), false);
+        if (argc < 2) return run_dialog(TFormSetup(), false, host, platform, show);
         if (!row) {
             bad_switch();
             return kBadSwitchExit;
         }
-        return show(row->design(), true);
+        return run_dialog(row->design(), true, host, platform, show);
     } catch (const std::exception& e) {
         // An error during start-up itself: shown, then the run ends normally.
         platform.show_error(e.what());

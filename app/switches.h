@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "frame/design.h"
+#include "frame/dialog.h"
 #include "frame/platform.h"
 
 namespace corvane {
@@ -30,11 +31,12 @@ constexpr int kBadSwitchExit = -1;
 
 // A run with a window, whichever view draws it: the settings dialog without
 // an argument, the bad-switch message for an argument without a row, else
-// the row's tag dialog.  `show(design, tag_dialog)` runs a dialog until its
-// window is gone and gives the exit code; an error raised on the way is
-// shown by `platform`, and the run then ends normally.
-int run_windowed(int argc, const SwitchRow* row, Platform& platform,
-                 const std::function<int(const DialogDesign&, bool tag_dialog)>& show,
-                 const std::function<void()>& bad_switch);
+// the row's tag dialog.  The dialog is created (placement first: nothing in
+// creation depends on the case settings), a tag dialog gets the case
+// settings read from Corvane.ini, and `show(dialog)` shows it in the view
+// until its window is gone.  An error raised on the way is shown by
+// `platform`, and the run then ends normally.
+int run_windowed(int argc, const SwitchRow* row, HostLink& host, Platform& platform,
+                 const std::function<void(Dialog&)>& show, const std::function<void()>& bad_switch);
 
 }  // namespace corvane

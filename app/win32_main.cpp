@@ -40,19 +40,13 @@ void bad_switch_message(HostLink& host, const std::string& arg) {
     error_box_at("エラー", bad_switch_text(arg), x, y);
 }
 
-// Creates the dialog (placement first: nothing in creation depends on the
-// case settings), loads the settings for a tag dialog, shows it and runs
-// the loop until the window is gone.
-int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win32Platform& platform) {
-    Dialog dialog(design, host, platform);
-    dialog.create();
-    if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
+// Shows the dialog and runs the loop until the window is gone.
+void show_until_closed(Dialog& dialog, Win32Platform& platform) {
     Win32DialogWindow window(dialog);
     platform.set_owner(window.hwnd());
-    window.show(current_case());
+    window.show();
     run_message_loop(window);
     platform.set_owner(nullptr);
-    return dialog.exit_code();
 }
 
 }  // namespace
@@ -61,8 +55,7 @@ int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
     Win32Platform platform;
     return run_windowed(
-        argc, row, platform,
-        [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },
+        argc, row, host, platform, [&](Dialog& dialog) { show_until_closed(dialog, platform); },
         [&] { bad_switch_message(host, first_argument_utf8(argv[1])); });
 }
 

@@ -58,9 +58,8 @@ target_link_libraries(pelinorn PRIVATE corvane_common)
 
 # The Win32 view of the form model.
 file(GLOB WIN32_VIEW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/frame/win32/*.cpp)
-add_library(corvane_win32 STATIC ${WIN32_VIEW_SOURCES})
 # comctl32, comdlg32 and shell32 are loaded when first needed.
-target_link_libraries(corvane_win32 PUBLIC corvane_frame user32 gdi32)
+corvane_layer(corvane_win32 frame/win32 SOURCES ${WIN32_VIEW_SOURCES} LINKS corvane_frame user32 gdi32)
 target_compile_definitions(corvane_win32 PUBLIC UNICODE _UNICODE)
 
 add_executable(corvane WIN32 app/main.cpp app/win32_main.cpp host/native_hostlink.cpp)
@@ -79,3 +78,8 @@ target_link_libraries(corvane_winshots PRIVATE corvane_win32 corvane_switches)
 add_executable(bare_dialog_win32 EXCLUDE_FROM_ALL tools/bare_dialog_win32.cpp)
 set_target_properties(bare_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
 target_link_libraries(bare_dialog_win32 PRIVATE user32 gdi32)
+# The font dialog written by hand in plain Win32, the same-content yardstick.
+add_executable(font_dialog_win32 EXCLUDE_FROM_ALL tools/font_dialog_win32.cpp)
+set_target_properties(font_dialog_win32 PROPERTIES WIN32_EXECUTABLE ON)
+target_compile_definitions(font_dialog_win32 PRIVATE UNICODE _UNICODE)
+target_link_libraries(font_dialog_win32 PRIVATE user32 gdi32)

@@ -48,7 +48,7 @@ const DialogDesign& TFormA() {
                 .lower_with_attribute(),
             label("Label1", "ﾘﾝｸ先", 16, 64),
             edit("EditLink", {64, 60, 321, 21}),
-            browse_button("ButtonLink", {392, 60, 49, 21}, "EditLink", FileFilters::Pages),
+            browse_button("ButtonLink", {392, 60, 49, 21}, "EditLink", FilterList::Pages),
             label("Label3", "ｱﾝｶｰ", 16, 96),
             edit("EditAnchor", {64, 92, 145, 21}),
             label("Label2", "ﾀｰｹﾞｯﾄ (           )", 232, 96),

@@ -58,7 +58,7 @@ const DialogDesign& TFormAREA() {
             name_label("StaticTextNOHREF", "NOHREF", "CheckBoxNOHREF", parts::gap_x(nohref, 34), 156),
             parts::captioned("Label1", "ﾘﾝｸ先 (        )", "LabelHREF", "HREF", 16, 184),
             edit("EditHREF", {120, 180, 225, 21}),
-            browse_button("ButtonHREF", {352, 180, 49, 21}, "EditHREF", FileFilters::Pages,
+            browse_button("ButtonHREF", {352, 180, 49, 21}, "EditHREF", FilterList::Pages,
                           ButtonRole::BrowsePathStay),
             ok_button(248, 208),
             cancel_button(328, 208),

@@ -31,7 +31,7 @@ const DialogDesign& TFormBGSOUND() {
         .client_w = 417,
         .client_h = 192,
         .controls = {
-            sound::file_row(FileFilters::Sounds, ButtonRole::BrowsePath, 16, 12, 352),
+            sound::file_row(FilterList::Sounds, ButtonRole::BrowsePath, 16, 12, 352),
             sound::repeat_group({"LOOP", "演奏繰り返し (     )",
                                  {"未指定（しない）", "する   (\"infinite\")", "回数指定  →"},
                                  {},

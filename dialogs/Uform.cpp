@@ -33,7 +33,7 @@ const DialogDesign& TFormFORM() {
         .client_h = 224,
         .controls = {
             parts::text_field("ACTION", "Label1", "実行 (           )", 16, 20, {104, 16, 241, 21}),
-            browse_button("ButtonACTION", {352, 16, 49, 21}, "EditACTION", FileFilters::Scripts),
+            browse_button("ButtonACTION", {352, 16, 49, 21}, "EditACTION", FilterList::Scripts),
             parts::value_group({"METHOD", "ﾃﾞｰﾀ引渡し方法 (      )",
                                 {"未指定", "環境変数 (\"get\")", "標準入力 (\"post\")"}, {"", "get", "post"},
                                 {16, 52, 177, 105}}),

@@ -36,7 +36,7 @@ const DialogDesign& TFormFRAME() {
         .controls = {
             parts::captioned("Label1", "URL (      )", "LabelSRC", "SRC", 16, 8),
             edit("EditSRC", {16, 24, 329, 21}),
-            browse_button("ButtonSRC", {352, 24, 49, 21}, "EditSRC", FileFilters::Pages),
+            browse_button("ButtonSRC", {352, 24, 49, 21}, "EditSRC", FilterList::Pages),
             parts::text_field("NAME", "Label3", "ﾌﾚｰﾑ名 (        )", 16, 56, {16, 72, 185, 21}),
             frames::border_color_box(216, 56, 129),
             // The last three items: an ideographic space and a blank after

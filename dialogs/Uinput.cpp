@@ -82,7 +82,7 @@ Group attribute_controls(const Placed& p) {
     // file; the chosen image itself is never read.
     if (p.attr == Attr::SRC)
         g.push_back(browse_button("ButtonSRC", {p.x + kEditLeft + p.w + 8, p.y, 49, kEditHeight}, edit_of(a),
-                                  FileFilters::Images));
+                                  FilterList::Images));
     return g;
 }
 

@@ -65,7 +65,7 @@ const DialogDesign& TFormLiveAudio() {
         .client_w = 464,
         .client_h = 391,
         .controls = {
-            sound::file_row(FileFilters::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
+            sound::file_row(FilterList::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
             // Left: the console and its size, then the times.
             parts::named_box("HIDDEN", "ｺﾝｿｰﾙ非表示 (           )", {16, 60, 0, 0}),
             parts::value_group({"CONTROLS", "ｺﾝﾄﾛｰﾙ (         )",

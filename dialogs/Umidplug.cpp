@@ -53,7 +53,7 @@ const DialogDesign& TFormMIDPLUG() {
         .client_w = 464,
         .client_h = 391,
         .controls = {
-            sound::file_row(FileFilters::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
+            sound::file_row(FilterList::Midi, ButtonRole::BrowseUrl, 16, 12, 400),
             parts::named_box("PLUGINSPAGE", "ﾌﾟﾗｸﾞｲﾝ入手可能URL指定 (                  )", {16, 60, 0, 0}),
             combo_edit("ComboBoxPLUGINSPAGE", {32, 80, 313, 21},
                        {"http://plugins.example/midplug/", "http://plugins.example/midplug/ja/"})

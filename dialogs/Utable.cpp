@@ -50,7 +50,7 @@ const DialogDesign& TFormTABLE() {
                 {"BGCOLOR", "Label6", "背景色 (             )", 16, 152, {168, 148, 121, 21}, {296, 148, 49, 21}}),
             parts::text_field("BACKGROUND", "Label7", "背景画像URL (                  )", 16, 182,
                               {168, 178, 177, 21}),
-            browse_button("ButtonBACKGROUND", {352, 178, 49, 21}, "EditBACKGROUND", FileFilters::Images),
+            browse_button("ButtonBACKGROUND", {352, 178, 49, 21}, "EditBACKGROUND", FilterList::Images),
             check_box("CheckBoxOmit", "終了タグ省略", {16, 226, 0, 0}),
             ok_button(248, 222),
             cancel_button(328, 222),

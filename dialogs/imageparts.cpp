@@ -22,9 +22,9 @@ Group image_part() {
     const std::string ismap = "ｻｰﾊﾞｻｲﾄﾞｸﾘｯｸﾌﾞﾙﾏｯﾌﾟ (         )";
     return Group{
         parts::text_field("SRC", "Label1", "画像URL (      )", 16, 12, {184, 8, 217, 21}),
-        browse_button("ButtonSRC", {408, 8, 49, 21}, "EditSRC", FileFilters::Images).chosen_hook(ButtonSRCChosen),
+        browse_button("ButtonSRC", {408, 8, 49, 21}, "EditSRC", FilterList::Images).chosen_hook(ButtonSRCChosen),
         parts::text_field("LOWSRC", "Label2", "先行表示画像URL (           )", 16, 40, {184, 36, 217, 21}),
-        browse_button("ButtonLOWSRC", {408, 36, 49, 21}, "EditLOWSRC", FileFilters::Images),
+        browse_button("ButtonLOWSRC", {408, 36, 49, 21}, "EditLOWSRC", FilterList::Images),
         parts::text_field("ALT", "Label3", "ﾃｷｽﾄ表示 (      )", 16, 68, {184, 64, 273, 21}),
         // The check box stands on the group's caption, which is two blanks.
         group_box("GroupBoxIMGSize", "  ", {16, 96, 225, 85}),

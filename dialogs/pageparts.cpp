@@ -33,7 +33,7 @@ Group body_fields(int top) {
     Group g = {
         parts::captioned("Label3", "背景画像URL (                 )", "LabelBACKGROUND", "BACKGROUND", 16, top),
         edit("EditBACKGROUND", {16, top + 16, 329, 21}),
-        browse_button("ButtonBACKGROUND", {352, top + 16, 49, 21}, "EditBACKGROUND", FileFilters::Images),
+        browse_button("ButtonBACKGROUND", {352, top + 16, 49, 21}, "EditBACKGROUND", FilterList::Images),
     };
     int i = 0;
     for (const ColorRow& c : kColors) {

@@ -6,7 +6,7 @@
 
 namespace corvane::sound {
 
-Group file_row(FileFilters filters, ButtonRole role, int x, int y, int button_x) {
+Group file_row(FilterList filters, ButtonRole role, int x, int y, int button_x) {
     return Group{
         parts::captioned("Label3", "再生ﾌｧｲﾙ (      )", "LabelSRC", "SRC", x, y),
         edit("EditSRC", {x, y + 16, button_x - 7 - x, 21}),

@@ -17,7 +17,7 @@ namespace corvane::sound {
 // Label3 "再生ﾌｧｲﾙ (      )" with LabelSRC, EditSRC and the browse button
 // ButtonSRC beside it (the edit ends 7 pixels before the button), and the
 // invisible LabelTYPE "TYPE" and LabelAUDIOMIDI "audio/midi".
-Group file_row(FileFilters filters, ButtonRole role, int x, int y, int button_x);
+Group file_row(FilterList filters, ButtonRole role, int x, int y, int button_x);
 
 // "<" element, SRC (written even when empty) and TYPE="audio/midi".
 TagWriter start(const Form& f, BuildContext& ctx, int element);

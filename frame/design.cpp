@@ -1,5 +1,7 @@
 #include "frame/design.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace corvane {
@@ -32,12 +34,15 @@ ControlDef element_label(std::string name, std::string caption, int x, int y) {
 }
 
 ControlDef edit(std::string name, Rect r, std::string text) {
-    return make(Kind::Edit, std::move(name), std::move(text), r);
+    ControlDef d = make(Kind::Edit, std::move(name), {}, r);
+    d.text = std::move(text);
+    return d;
 }
 
 ControlDef mask_edit(std::string name, Rect r, std::string mask, std::string text) {
-    ControlDef d = make(Kind::MaskEdit, std::move(name), std::move(text), r);
+    ControlDef d = make(Kind::MaskEdit, std::move(name), {}, r);
     d.mask = std::move(mask);
+    d.text = std::move(text);
     return d;
 }
 
@@ -82,7 +87,8 @@ ControlDef group_box(std::string name, std::string caption, Rect r) {
 }
 
 ControlDef spin(std::string name, Rect r, int min, int max, int value, int step) {
-    ControlDef d = make(Kind::Spin, std::move(name), std::to_string(value), r);
+    ControlDef d = make(Kind::Spin, std::move(name), {}, r);
+    d.text = std::to_string(value);
     d.min = min;
     d.max = max;
     d.step = step;
@@ -100,11 +106,11 @@ ControlDef color_button(std::string name, Rect r, std::string target) {
     return d;
 }
 
-ControlDef browse_button(std::string name, Rect r, std::string target, FileFilters filters, ButtonRole role) {
+ControlDef browse_button(std::string name, Rect r, std::string target, FilterList filter_list, ButtonRole role) {
     ControlDef d = button(std::move(name), "参照", r);
     d.role = role;
     d.target = std::move(target);
-    d.filters = filters;
+    d.filter_list = filter_list;
     return d;
 }
 
@@ -122,9 +128,39 @@ ControlDef hidden_label(std::string name, std::string caption) {
     return make(Kind::HiddenLabel, std::move(name), std::move(caption), {});
 }
 
-ControlDef ok_button(int x, int y) { return button("ButtonOK", "OK(&O)", {x, y, 73, 25}); }
+ControlDef ok_button(int x, int y) {
+    ControlDef d = button("ButtonOK", "OK(&O)", {x, y, 73, 25});
+    d.role = ButtonRole::Ok;
+    return d;
+}
 
-ControlDef cancel_button(int x, int y) { return button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25}); }
+ControlDef cancel_button(int x, int y) {
+    ControlDef d = button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25});
+    d.role = ButtonRole::Cancel;
+    return d;
+}
+
+bool fills_target(ButtonRole role) {
+    switch (role) {
+        case ButtonRole::Color:
+        case ButtonRole::BrowseUrl:
+        case ButtonRole::BrowsePath:
+        case ButtonRole::BrowsePathStay: return true;
+        case ButtonRole::None:
+        case ButtonRole::Ok:
+        case ButtonRole::Cancel: break;
+    }
+    return false;
+}
+
+int ControlDef::spin_clamped(long long v) const {
+    if (min != max) v = std::clamp<long long>(v, min, max);
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+int ControlDef::spin_stepped(int value, int steps) const {
+    return spin_clamped(static_cast<long long>(value) + static_cast<long long>(steps) * step);
+}
 
 const std::vector<std::string>& color_names() {
     static const std::vector<std::string> names = {
@@ -148,9 +184,7 @@ const ControlDef* DialogDesign::find(std::string_view name) const {
 
 bool DialogDesign::has_open_dialog() const {
     for (const ControlDef& c : controls)
-        if (c.kind == Kind::Button && (c.role == ButtonRole::BrowseUrl || c.role == ButtonRole::BrowsePath ||
-                                       c.role == ButtonRole::BrowsePathStay))
-            return true;
+        if (c.kind == Kind::Button && fills_target(c.role) && c.role != ButtonRole::Color) return true;
     return false;
 }
 
@@ -169,8 +203,10 @@ Controls::Piece::Piece(ControlDef d) {
 
 Controls::Piece::Piece(std::vector<ControlDef> g) : defs(std::move(g)) {}
 
+Controls::Piece::Piece(const Controls& g) : defs(g.defs()) {}
+
 Controls::Controls(std::initializer_list<Piece> pieces) {
-    for (const Piece& p : pieces) insert(end(), p.defs.begin(), p.defs.end());
+    for (const Piece& p : pieces) defs_.insert(defs_.end(), p.defs.begin(), p.defs.end());
 }
 
 std::optional<CaptionGap> caption_gap(std::string_view c) {

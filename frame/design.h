@@ -42,14 +42,19 @@ enum class CaseRule {
 // What a button does when pressed (besides a dialog's own click handler).
 enum class ButtonRole {
     None,
+    Ok,               // the tag OK (or the dialog's own OK handler)
+    Cancel,           // closes the dialog without calling the host
     Color,            // colour dialog -> "#RRGGBB" into the target combo box
     BrowseUrl,        // open dialog -> URL relative to the edited file
     BrowsePath,       // open dialog -> path relative to the initial folder, focus the target
     BrowsePathStay,   // same, focus stays where it is
 };
+// A colour or browse button: it fills another control.
+bool fills_target(ButtonRole role);
 
-// File-open filter lists.
-enum class FileFilters { None, Pages, Images, Scripts, Sounds, Midi };
+// Which list of filters a browse button's file-open dialog offers (the
+// lists themselves: filters_of in frame/dialog.h).
+enum class FilterList { None, Pages, Images, Scripts, Sounds, Midi };
 
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;  // w or h 0: sized to the content
@@ -66,7 +71,8 @@ using TargetByName = std::string (*)(std::string_view button);
 struct ControlDef {
     Kind kind = Kind::Label;
     std::string name;
-    std::string caption;             // caption, or the initial text of an edit
+    std::string caption;             // what a label, box or button shows
+    std::string text;                // the initial text of an edit, masked edit or spin edit
     std::vector<std::string> items;
     Rect rect;
     int selected = -1;               // initial item of a list
@@ -83,7 +89,7 @@ struct ControlDef {
     std::string owner;               // name label: the control whose caption holds its gap
     bool has_twin = false;           // a hidden twin list <name>x follows this list
     std::vector<std::string> twin_values;
-    FileFilters filters = FileFilters::None;
+    FilterList filter_list = FilterList::None;  // browse button
     ChosenFileHook on_chosen = nullptr;
     TargetByName target_by_name = nullptr;  // when set, it names the target instead of `target`
 
@@ -105,6 +111,10 @@ struct ControlDef {
         target.clear();
         return *this;
     }
+    // A spin edit's value pulled within its limits (and within an int).
+    int spin_clamped(long long value) const;
+    // A spin edit's value after `steps` steps up (down when negative).
+    int spin_stepped(int value, int steps) const;
     // The control a colour or browse button fills.
     std::string filled() const { return target_by_name ? target_by_name(name) : target; }
     // Declares the hidden twin list `<name>x` holding, index for index, the
@@ -120,16 +130,37 @@ struct ControlDef {
 // The controls of a design: single controls and shared groups of controls,
 // spliced in the order written.  A list declared with a twin brings its
 // hidden twin right after it.
-class Controls : public std::vector<ControlDef> {
+class Controls {
 public:
     // One control, or a group of them.
     struct Piece {
         std::vector<ControlDef> defs;
         Piece(ControlDef d);                // NOLINT: converts on purpose
         Piece(std::vector<ControlDef> g);   // NOLINT
+        Piece(const Controls& g);           // NOLINT: a group spliced in
     };
     Controls() = default;
     Controls(std::initializer_list<Piece> pieces);
+
+    using iterator = std::vector<ControlDef>::iterator;
+    using const_iterator = std::vector<ControlDef>::const_iterator;
+    iterator begin() { return defs_.begin(); }
+    iterator end() { return defs_.end(); }
+    const_iterator begin() const { return defs_.begin(); }
+    const_iterator end() const { return defs_.end(); }
+    size_t size() const { return defs_.size(); }
+    bool empty() const { return defs_.empty(); }
+    ControlDef& operator[](size_t i) { return defs_[i]; }
+    const ControlDef& operator[](size_t i) const { return defs_[i]; }
+    void push_back(ControlDef d) { defs_.push_back(std::move(d)); }
+    template <class It>
+    void insert(const_iterator at, It first, It last) {
+        defs_.insert(at, first, last);
+    }
+    const std::vector<ControlDef>& defs() const { return defs_; }
+
+private:
+    std::vector<ControlDef> defs_;
 };
 // A group of controls that several designs share; written like a design's
 // control list and spliced into it as one piece.
@@ -166,7 +197,7 @@ ControlDef group_box(std::string name, std::string caption, Rect r);
 ControlDef spin(std::string name, Rect r, int min, int max, int value = 0, int step = 1);
 ControlDef button(std::string name, std::string caption, Rect r);
 ControlDef color_button(std::string name, Rect r, std::string target);
-ControlDef browse_button(std::string name, Rect r, std::string target, FileFilters filters,
+ControlDef browse_button(std::string name, Rect r, std::string target, FilterList filter_list,
                          ButtonRole role = ButtonRole::BrowseUrl);
 ControlDef panel(std::string name, std::string caption, Rect r);
 ControlDef hidden_list(std::string name, std::vector<std::string> items);

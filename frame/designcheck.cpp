@@ -66,7 +66,7 @@ private:
         for (const ClickHandler& h : d_.handlers)
             if (!exists(h.control)) fault("a click handler is bound to " + h.control + ", which is no control");
         for (const ControlDef& c : d_.controls)
-            if (c.role != ButtonRole::None && !exists(c.filled()))
+            if (fills_target(c.role) && !exists(c.filled()))
                 fault(c.name + " fills " + (c.filled().empty() ? std::string("nothing") : c.filled()) +
                       ", which is no control");
     }

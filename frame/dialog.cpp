@@ -51,7 +51,7 @@ std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs) {
     return s;
 }
 
-const std::vector<FileFilter>& file_filters(FileFilters which) {
+const std::vector<FileFilter>& filters_of(FilterList which) {
     static const std::vector<FileFilter> none;
     static const std::vector<FileFilter> pages = {
         {"html (*.htm*)", {"*.htm*"}},
@@ -77,12 +77,12 @@ const std::vector<FileFilter>& file_filters(FileFilters which) {
         {"すべてのﾌｧｲﾙ", {"*.*"}},
     };
     switch (which) {
-        case FileFilters::Pages: return pages;
-        case FileFilters::Images: return images;
-        case FileFilters::Scripts: return scripts;
-        case FileFilters::Sounds: return sounds;
-        case FileFilters::Midi: return midi;
-        case FileFilters::None: break;
+        case FilterList::Pages: return pages;
+        case FilterList::Images: return images;
+        case FilterList::Scripts: return scripts;
+        case FilterList::Sounds: return sounds;
+        case FilterList::Midi: return midi;
+        case FilterList::None: break;
     }
     return none;
 }
@@ -109,8 +109,8 @@ void Dialog::FormCreate() {
     if (design().on_create) design().on_create(form_, env_);
 }
 
-void Dialog::FormShow(const CaseSettings& cs) {
-    cs_ = cs;
+void Dialog::FormShow() {
+    const CaseSettings& cs = cs_;
     if (!design().show_step) return;
     form_.caption = dialog_caption(design(), cs);
     for (Control& c : form_.controls()) {
@@ -134,7 +134,7 @@ KeyResult Dialog::FormShortCut(int key) const {
     if (key == 27) return KeyResult::Cancel;
     if (key != 13) return KeyResult::NotTaken;
     if (const ControlDef* focused = design().find(form_.focus))
-        if (focused->kind == Kind::Button && focused->role != ButtonRole::None) return KeyResult::PressFocused;
+        if (focused->kind == Kind::Button && fills_target(focused->role)) return KeyResult::PressFocused;
     return KeyResult::Ok;
 }
 
@@ -159,7 +159,9 @@ bool Dialog::click(const std::string& control) {
                 case ButtonRole::BrowseUrl:
                 case ButtonRole::BrowsePath:
                 case ButtonRole::BrowsePathStay: browse_click(*def); break;
-                case ButtonRole::None: break;
+                case ButtonRole::None:
+                case ButtonRole::Ok:
+                case ButtonRole::Cancel: break;
             }
         }
         for (const ClickHandler& h : design().handlers)
@@ -178,7 +180,7 @@ void Dialog::color_click(const ControlDef& button) {
 }
 
 void Dialog::browse_click(const ControlDef& button) {
-    std::optional<std::string> chosen = platform_.open_file(initial_folder_, file_filters(button.filters));
+    std::optional<std::string> chosen = platform_.open_file(initial_folder_, filters_of(button.filter_list));
     if (!chosen) return;
     if (button.on_chosen) button.on_chosen(form_, *chosen);
     Control& target = form_[button.filled()];

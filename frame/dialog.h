@@ -26,8 +26,8 @@ constexpr int kFrameHeight = 25;
 
 // Designed caption + the case-adapted appended text of a tag dialog.
 std::string dialog_caption(const DialogDesign& design, const CaseSettings& cs);
-// The five file-open filter lists.
-const std::vector<FileFilter>& file_filters(FileFilters which);
+// The filters of a file-open dialog, by list.
+const std::vector<FileFilter>& filters_of(FilterList which);
 // "#RRGGBB", upper-case hexadecimal.
 std::string color_text(Rgb c);
 
@@ -36,6 +36,20 @@ enum class KeyResult {
     PressFocused,  // Enter on a colour or browse button: press that button
     Ok,
     Cancel,
+};
+
+// A view's part in a dialog's run: the dialog asks it to hide (the tag OK
+// hides the window before it hands the texts over).  While alive it is the
+// dialog's hide; when it goes, hiding is a no-op again.
+class ViewHook {
+public:
+    ViewHook(DialogEnv& env, std::function<void()> hide) : env_(env) { env_.hide = std::move(hide); }
+    ~ViewHook() { env_.hide = [] {}; }
+    ViewHook(const ViewHook&) = delete;
+    ViewHook& operator=(const ViewHook&) = delete;
+
+private:
+    DialogEnv& env_;
 };
 
 class Dialog {
@@ -50,9 +64,16 @@ public:
     // Creation: the open dialog's initial folder, then FormCreate.
     void create();
     void FormCreate();
-    // The show step: caption, name labels, value lists.  The dialog keeps
-    // the case settings it was shown with for its builder.
-    void FormShow(const CaseSettings& cs);
+    // The case settings the dialog is shown in and builds its tags in,
+    // handed over once before the view shows it.
+    void set_case_settings(const CaseSettings& cs) { cs_ = cs; }
+    // The show step in those settings: caption, name labels, value lists.
+    void FormShow();
+    // The same, handed the settings here.
+    void FormShow(const CaseSettings& cs) {
+        set_case_settings(cs);
+        FormShow();
+    }
     // The key hook; key is 13 (Enter), 27 (Escape) or any other code.
     KeyResult FormShortCut(int key) const;
 

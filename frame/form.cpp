@@ -16,7 +16,6 @@ const std::string& Control::item(int i) const {
 }
 
 int Control::spin_value() const {
-    const int lo = def->min, hi = def->max;
     // A whole decimal integer, optionally signed; anything else reads as the
     // minimum.  Values too large for an int are beyond any limit anyway.
     const char* s = text.c_str();
@@ -24,16 +23,10 @@ int Control::spin_value() const {
     errno = 0;
     long long v = std::strtoll(s, &end, 10);
     bool number = end != s && *end == '\0' && text.find_first_of(" \t") == std::string::npos;
-    if (!number) return lo;
+    if (!number) return def->min;
     // Beyond long long the sign still tells which limit is nearer.
     if (errno == ERANGE) v = v < 0 ? INT_MIN : INT_MAX;
-    if (v > INT_MAX) v = INT_MAX;
-    if (v < INT_MIN) v = INT_MIN;
-    if (lo != hi) {
-        if (v < lo) v = lo;
-        if (v > hi) v = hi;
-    }
-    return static_cast<int>(v);
+    return def->spin_clamped(v);
 }
 
 void Control::settle_spin() {
@@ -49,11 +42,8 @@ Form::Form(const DialogDesign& design) : design_(&design) {
         c.selected = d.selected;
         c.checked = d.checked;
         c.enabled = d.enabled;
-        if (d.kind == Kind::Edit || d.kind == Kind::MaskEdit || d.kind == Kind::Spin) {
-            c.text = d.caption;
-        } else {
-            c.caption = d.caption;
-        }
+        c.caption = d.caption;
+        c.text = d.text;
         controls_.push_back(std::move(c));
     }
     caption = design.caption;

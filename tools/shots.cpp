@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     for (const corvane::DialogDesign* design : designs) {
         corvane::Dialog dialog(*design, host, platform);
         dialog.create();
-        corvane::DialogWindow window(dialog, cs);
+        dialog.set_case_settings(cs);
+        corvane::DialogWindow window(dialog);
         window.show();
         QApplication::processEvents();
         QPixmap client = window.grab();

@@ -148,8 +148,9 @@ int main(int argc, char** argv) {
     for (const corvane::DialogDesign* design : designs) {
         corvane::Dialog dialog(*design, host, platform);
         dialog.create();
+        dialog.set_case_settings(cs);
         corvane::Win32DialogWindow window(dialog);
-        window.show(cs);
+        window.show();
         pump(250);
         const std::string file = out + "\\" + design->class_name + suffix + "-win.png";
         if (capture(window.hwnd(), file)) std::printf("%s\n", file.c_str());

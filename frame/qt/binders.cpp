@@ -12,19 +12,14 @@
 #include <QStyleOptionButton>
 #include <limits>
 
+#include "frame/layout.h"
 #include "frame/qt/qtext.h"
 #include "frame/qt/qtplatform.h"
 #include "frame/qt/widgets.h"
 
 namespace corvane {
 
-QString Binding::shown_caption() const {
-    const std::string& caption = model->caption;
-    if (gap_pad > 0)
-        if (auto gap = caption_gap(caption))
-            return q(caption.substr(0, gap->close)) + QString(gap_pad, ' ') + q(caption.substr(gap->close));
-    return q(caption);
-}
+QString Binding::shown_caption() const { return q(corvane::shown_caption(model->caption, gap_pad)); }
 
 void Binding::sync() const {
     if (!widget || !binder) return;
@@ -197,18 +192,14 @@ public:
         box->setGeometry(d.rect.x, d.rect.y, d.rect.w, d.rect.h);
         if (d.fixed_pitch) box->setFont(fixed_pitch_font());
         b.group = new QButtonGroup(box);
-        const int n = static_cast<int>(d.items.size());
-        const int cols = std::max(1, d.columns);
-        const int rows = std::max(1, (n + cols - 1) / cols);
-        const int top = box->fontMetrics().height();
-        const int row_h = std::max(1, (d.rect.h - top - 4) / rows);
-        const int col_w = (d.rect.w - 16) / cols;
-        for (int i = 0; i < n; ++i) {
+        // The buttons are the box's children: a whole cell covers no control
+        // the design puts beside an item.
+        const std::vector<Rect> cells = radio_cells(d, box->fontMetrics().height());
+        for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
             auto* r = new QRadioButton(box);
             r->setObjectName(q(d.name + "_" + std::to_string(i)));
-            int col = i / rows, row = i % rows;
-            int h = std::min(row_h, 17);
-            r->setGeometry(8 + col * col_w, top + row * row_h + (row_h - h) / 2, col_w - 2, h);
+            const Rect& cell = cells[static_cast<size_t>(i)];
+            r->setGeometry(cell.x, cell.y, cell.w, cell.h);
             b.group->addButton(r, i);
             b.radios.push_back(r);
         }
@@ -250,8 +241,7 @@ class SpinBinder final : public Binder {
 public:
     QWidget* make(Binding& b, QWidget* parent) const override {
         const ControlDef& d = *b.model->def;
-        auto* sp = new SpinEdit(d.min, d.max, parent);
-        sp->setSingleStep(d.step);
+        auto* sp = new SpinEdit(d, parent);
         sp->setKeyboardTracking(true);
         return sp;
     }
@@ -278,12 +268,8 @@ public:
     }
     void wire(Binding& b, BindingEvents& events) const override {
         auto* p = static_cast<QPushButton*>(b.widget);
-        const std::string name = b.model->name();
-        QObject::connect(p, &QPushButton::clicked, p, [&events, name] {
-            if (name == "ButtonOK") events.ok();
-            else if (name == "ButtonCancel") events.cancel();
-            else events.clicked(name);
-        });
+        const ControlDef* def = b.model->def;
+        QObject::connect(p, &QPushButton::clicked, p, [&events, def] { events.pressed(*def); });
     }
     void sync(const Binding& b) const override {
         auto* p = static_cast<QPushButton*>(b.widget);
@@ -301,23 +287,9 @@ const Binder* binder_for(Kind kind) {
     static const BoxBinder box;
     static const SpinBinder spin;
     static const ButtonBinder button;
-    switch (kind) {
-        case Kind::Label:
-        case Kind::NameLabel:
-        case Kind::Panel: return &label;
-        case Kind::Edit:
-        case Kind::MaskEdit: return &edit;
-        case Kind::ComboEdit:
-        case Kind::ComboList: return &combo;
-        case Kind::CheckBox: return &check;
-        case Kind::RadioGroup:
-        case Kind::GroupBox: return &box;
-        case Kind::Spin: return &spin;
-        case Kind::Button: return &button;
-        case Kind::HiddenList:
-        case Kind::HiddenLabel: return nullptr;
-    }
-    return nullptr;
+    static const Binder* const by_family[kBinderFamilies] = {nullptr, &label, &edit, &combo,
+                                                             &check,  &box,   &spin, &button};
+    return by_family[static_cast<int>(binder_family(kind))];
 }
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "frame/form.h"
+#include "frame/viewevents.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -15,17 +16,7 @@ namespace corvane {
 class Binder;
 
 // What the binders report to the window they live in.
-class BindingEvents {
-public:
-    virtual ~BindingEvents() = default;
-    // True while the window renders the model: widget signals then carry
-    // no user action.
-    virtual bool syncing() const = 0;
-    // The user changed a choice or pressed a button: the control's handlers run.
-    virtual void clicked(const std::string& control) = 0;
-    virtual void ok() = 0;
-    virtual void cancel() = 0;
-};
+using BindingEvents = ControlEvents;
 
 // A control's model and the widget showing it.
 struct Binding {
@@ -54,18 +45,5 @@ public:
 
 // The binder of a kind of control; nullptr for the invisible ones.
 const Binder* binder_for(Kind kind);
-
-// Renders the model while alive: widget signals are no user actions then.
-class SyncGuard {
-public:
-    explicit SyncGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~SyncGuard() { flag_ = old_; }
-    SyncGuard(const SyncGuard&) = delete;
-    SyncGuard& operator=(const SyncGuard&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 }  // namespace corvane

@@ -22,8 +22,7 @@ QRect geometry_of(const ControlDef& d, QWidget* w) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& dialog, const CaseSettings& cs, QWidget* parent)
-    : QWidget(parent), dialog_(dialog), cs_(cs) {
+DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(dialog_font());
@@ -35,7 +34,7 @@ DialogWindow::DialogWindow(Dialog& dialog, const CaseSettings& cs, QWidget* pare
     setObjectName(q(dialog.design().class_name));
     build();
     move(dialog.form().left, dialog.form().top);
-    dialog_.env().hide = [this] { hide(); };
+    hook_.emplace(dialog_.env(), [this] { hide(); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
     qApp->installEventFilter(this);
     sync_from_model();
@@ -204,7 +203,7 @@ void DialogWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    dialog_.FormShow(cs_);
+    dialog_.FormShow();
     sync_from_model();
 }
 

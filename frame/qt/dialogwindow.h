@@ -4,6 +4,7 @@
 // and focus.
 #pragma once
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "frame/dialog.h"
@@ -14,8 +15,9 @@ namespace corvane {
 class DialogWindow : public QWidget, private BindingEvents {
     Q_OBJECT
 public:
-    // The window shows `dialog` in the case settings `cs` once it is shown.
-    DialogWindow(Dialog& dialog, const CaseSettings& cs, QWidget* parent = nullptr);
+    // The window shows `dialog` (in the case settings it was handed) once it
+    // is shown.
+    explicit DialogWindow(Dialog& dialog, QWidget* parent = nullptr);
     ~DialogWindow() override;
 
     Dialog& dialog() { return dialog_; }
@@ -49,8 +51,8 @@ private:
     Binding* binding_of(QWidget* w);
 
     Dialog& dialog_;
-    CaseSettings cs_;
     std::vector<Binding> bindings_;
+    std::optional<ViewHook> hook_;
     bool syncing_ = false;
     bool shown_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPainter>
-#include <algorithm>
 #include <climits>
 
 namespace corvane {
@@ -30,16 +29,15 @@ void CaptionBox::paintEvent(QPaintEvent*) {
     }
 }
 
-SpinEdit::SpinEdit(int lo, int hi, QWidget* parent) : QSpinBox(parent), lo_(lo), hi_(hi) {
+SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), def_(def) {
     setRange(INT_MIN / 2, INT_MAX / 2);
+    setSingleStep(def.step);
 }
 
 QString SpinEdit::text_now() const { return lineEdit()->text(); }
 
 void SpinEdit::stepBy(int steps) {
-    long long v = static_cast<long long>(value()) + static_cast<long long>(steps) * singleStep();
-    if (lo_ != hi_) v = std::max<long long>(lo_, std::min<long long>(hi_, v));
-    setValue(static_cast<int>(v));
+    setValue(def_.spin_stepped(value(), steps));
     selectAll();
 }
 

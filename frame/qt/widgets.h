@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <string>
 
+#include "frame/design.h"
+
 namespace corvane {
 
 // A captioned, etched frame as radio groups and group boxes are drawn: the
@@ -30,7 +32,7 @@ private:
 // field loses the focus.
 class SpinEdit : public QSpinBox {
 public:
-    SpinEdit(int lo, int hi, QWidget* parent);
+    SpinEdit(const ControlDef& def, QWidget* parent);
     // The field's text on every change (typing, also an empty or partial
     // number, the arrows, setValue) but the spin box's own correction when it
     // loses the focus.
@@ -51,7 +53,7 @@ protected:
 
 private:
     QString text_now() const;
-    int lo_, hi_;
+    const ControlDef& def_;
     bool correcting_ = false;
 };
 

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "frame/win32/win32view.h"
+#include "frame/win32/win32text.h"
 
 namespace corvane {
 

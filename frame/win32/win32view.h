@@ -4,11 +4,9 @@
 // user's edits written back into it.  Behaviour stays in Dialog; this class
 // forwards clicks, keys and focus, as the Qt view does.
 #pragma once
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "frame/win32/win32binders.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,20 +14,7 @@
 
 namespace corvane {
 
-// UTF-8 <-> UTF-16 for the W functions.
-std::wstring wide(const std::string& utf8);
-std::string utf8(const std::wstring& w);
-
-// A function of a system DLL that only some runs need, loaded at its first
-// use: each DLL loaded at start-up costs a dialog's start under Wine.
-FARPROC system_function(const wchar_t* dll, const char* name);
-
-// "ＭＳ Ｐゴシック" and "ＭＳ ゴシック", 12 pixels, Shift_JIS character set;
-// made once per run.
-HFONT dialog_font();
-HFONT fixed_pitch_font();
-
-class Win32DialogWindow {
+class Win32DialogWindow final : private ControlEvents {
 public:
     // Creates the window and its controls, hidden, at the form's position.
     explicit Win32DialogWindow(Dialog& dialog);
@@ -40,9 +25,10 @@ public:
     Dialog& dialog() { return dialog_; }
     HWND hwnd() const { return hwnd_; }
 
-    // The first show runs the show step with these settings; every show
-    // renders the model and gives the focus to the model's control.
-    void show(const CaseSettings& cs);
+    // The first show runs the show step (in the case settings the dialog
+    // was handed); every show renders the model and gives the focus to the
+    // model's control.
+    void show();
     // Renders the model into the controls.
     void sync_from_model(bool move_focus = true);
 
@@ -69,37 +55,21 @@ public:
     bool closed() const { return destroyed_; }
 
 private:
-    struct Binding {
-        Control* model = nullptr;
-        HWND hwnd = nullptr;
-        std::vector<HWND> radios;
-        HWND updown = nullptr;
-        WNDPROC edit_proc = nullptr;  // the edit's own procedure, when subclassed
-        int gap_pad = 0;
-        bool tab_stop = false;
-    };
+    using Binding = Win32Binding;
 
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK spin_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    void subclass(Binding& b, WNDPROC proc);
-    static LRESULT pass_on(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     void build();
-    void create_control(Binding& b, int id);
-    void attach_name_labels();
-    void fit_radio(Binding& b, size_t i);
     void sync(Binding& b);
-    std::wstring shown_caption(const Binding& b) const;
-    int caption_left(const Binding& b) const;
-    SIZE text_size(HFONT font, const std::wstring& text) const;
-    HFONT font_of(const ControlDef& d) const;
+
+    // ControlEvents
+    bool syncing() const override { return syncing_; }
+    void clicked(const std::string& name) override;
+    void ok() override;
+    void cancel() override;
 
     void on_command(int id, int code, HWND from);
-    void on_click(const std::string& name);
-    void on_ok();
-    void on_cancel();
     void spin_step(Binding& b, int steps);
     void focus_to_model();
     void destroy();
@@ -109,21 +79,17 @@ private:
     const Binding* binding(const std::string& name) const;
 
     Dialog& dialog_;
+    std::optional<ViewHook> hook_;
     HWND hwnd_ = nullptr;
+    Win32Measure measure_;
     std::vector<Binding> bindings_;
-    struct IdRef {
-        size_t binding;
-        int radio;  // -1: the control itself
-    };
-    std::vector<IdRef> ids_;  // by control id - kFirstId
-    int new_id(size_t binding, int radio);
+    std::vector<ControlMaker::IdRef> ids_;  // by control id - kFirstControlId
     bool syncing_ = false;
     bool shown_ = false;
     bool destroyed_ = false;
     HWND last_focus_ = nullptr;
     HBRUSH face_brush_ = nullptr;
     HBRUSH window_brush_ = nullptr;
-    HDC measure_dc_ = nullptr;
 };
 
 // Runs the message loop until the window is gone.

@@ -23,7 +23,8 @@ struct ShownDialog {
     DialogWindow window;
 
     explicit ShownDialog(const DialogDesign& d, CaseSettings cs = {0, 0, 1}, const std::string& edited_file = {})
-        : dialog(d, host, platform), window((host.file_path_bytes = edited_file, dialog.create(), dialog), cs) {
+        : dialog(d, host, platform),
+          window((host.file_path_bytes = edited_file, dialog.create(), dialog.set_case_settings(cs), dialog)) {
         window.show();
         QApplication::processEvents();
     }

@@ -449,8 +449,8 @@ TEST(TableFormDialogs, DefaultsAndTabOrders) {
     }
     EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->min, 0);
     EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->max, 99);
-    EXPECT_EQ(TFormFORM().find("ButtonACTION")->filters, FileFilters::Scripts);
-    EXPECT_EQ(TFormTABLE().find("ButtonBACKGROUND")->filters, FileFilters::Images);
+    EXPECT_EQ(TFormFORM().find("ButtonACTION")->filter_list, FilterList::Scripts);
+    EXPECT_EQ(TFormTABLE().find("ButtonBACKGROUND")->filter_list, FilterList::Images);
     for (auto design : {TFormTABLE, TFormTR, TFormTDTH})
         EXPECT_EQ(design().find("ButtonBGCOLOR")->target, "ComboBoxBGCOLOR");
 }

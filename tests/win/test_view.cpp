@@ -14,51 +14,21 @@
 #include "frame/win32/win32view.h"
 #include "host/hostlink.h"
 #include "setup/setup.h"
+#include "doubles.h"
 #include "wintest.h"
 
 using namespace corvane;
 
 namespace {
 
-class FakeHost final : public HostLink {
-public:
-    int set_data_count = 0;
-    std::string start, end;
-    void SetData(const std::string& s, const std::string& e) override {
-        ++set_data_count;
-        start = s;
-        end = e;
-    }
-    std::string GetCRLF() override { return "\r\n"; }
-    std::string GetFilePath() override { return {}; }
-    void GetPosAuto(int& l, int& t, int, int) override {
-        l = 120;
-        t = 90;
-    }
-    int GetPosSize(int) override { return 0; }
-    int GetBufSize(int) override { return 0; }
-    std::string GetData(int) override { return {}; }
-    CodePage code_page() const override { return CodePage::Utf8; }
-};
+using test::FakePlatform;
 
-class FakePlatform final : public Platform {
-public:
-    std::deque<std::optional<Rgb>> colors;
-    int color_calls = 0, file_calls = 0;
-    std::vector<std::string> errors;
-    std::optional<Rgb> choose_color(Rgb) override {
-        ++color_calls;
-        if (colors.empty()) return std::nullopt;
-        auto c = colors.front();
-        colors.pop_front();
-        return c;
+// The editor link of these tests: the window at (120, 90).
+struct FakeHost : test::RecordingHost {
+    FakeHost() {
+        pos_left = 120;
+        pos_top = 90;
     }
-    std::optional<std::string> open_file(const std::string&, const std::vector<FileFilter>&) override {
-        ++file_calls;
-        return std::nullopt;
-    }
-    void show_error(const std::string& text) override { errors.push_back(text); }
-    void show_message(const std::string&, const std::string&) override {}
 };
 
 // Delivers what is queued, through the view's filter as the loop does.
@@ -158,8 +128,9 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
     FakePlatform platform;
     Dialog dialog(design, host, platform);
     dialog.create();
+    dialog.set_case_settings(cs);
     Win32DialogWindow w(dialog);
-    w.show(cs);
+    w.show();
     pump(w);
     HWND top = w.hwnd();
 
@@ -372,7 +343,7 @@ struct Shown {
     Shown() {
         dialog.create();
         window.emplace(dialog);
-        window->show(CaseSettings{});
+        window->show();
         pump(*window);
     }
     Win32DialogWindow& w() { return *window; }
@@ -427,7 +398,7 @@ TEST(EnterOnTheColourButtonPressesIt) {
     s.platform.colors.push_back(Rgb{255, 128, 0});
     s.focus("ButtonCOLOR");
     s.key(s.h("ButtonCOLOR"), VK_RETURN);
-    CHECK_EQ(s.platform.color_calls, 1);
+    CHECK_EQ(s.platform.color_initials.size(), size_t{1});
     CHECK(!s.w().closed());
     CHECK_EQ(s.dialog.form().text("ComboBoxCOLOR"), std::string("#FF8000"));
     CHECK_EQ(utf8(text_of(s.h("ComboBoxCOLOR"))), std::string("#FF8000"));
@@ -561,6 +532,6 @@ TEST(ErrorBoxOpensWhereItIsTold) {
 }
 
 TEST(FileFilterTextForTheOpenDialog) {
-    const std::wstring t = open_filter_text(file_filters(FileFilters::Scripts));
+    const std::wstring t = open_filter_text(filters_of(FilterList::Scripts));
     CHECK(t == std::wstring(L"cgi (*.cgi)\0*.cgi\0\x3059\x3079\x3066\x306E\xFF8C\xFF67\xFF72\xFF99\0*.*\0\0", 32));
 }

@@ -4,6 +4,7 @@
 # CORVANE_SRC (the source tree).  A test that cannot run exits with 77.
 
 set -u
+. "$CORVANE_SRC/scripts/lib.sh"
 export PATH="$CORVANE_DIR:$PATH"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset PELINOR_FILE PELINOR_EOL PELINOR_CARET PELINOR_ENCODING QT_QPA_PLATFORM WAYLAND_DISPLAY TMUX
@@ -92,15 +93,12 @@ start_display() {
         echo "skip the dialog on a virtual display: Xvfb or xdotool is missing"
         return 1
     fi
-    local number="$WORK/display"
-    timeout 120 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    if ! wait_until 10 test -s "$number"; then
+    if ! CORVANE_XVFB_LIFETIME=120 corvane_xvfb_start "$WORK" -screen 0 1024x768x24; then
         echo "FAIL the virtual display did not start"
         FAILURES=$((FAILURES + 1))
         return 1
     fi
-    export DISPLAY=":$(cat "$number")"
+    XVFB_PID=$CORVANE_XVFB_PID
 }
 
 # The site the link test browses in: the edited page and an image in a
