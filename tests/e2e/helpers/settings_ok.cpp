@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     corvane::QuietHost host;
     StderrPlatform platform;
     corvane::Dialog dialog(corvane::TFormSetup(), host, platform);
-    dialog.env().program_folder = argv[1];
+    dialog.env().settings_folder = argv[1];
     dialog.create();
     const char* groups[] = {"RadioGroupElement", "RadioGroupAttribute", "RadioGroupValue"};
     for (int i = 0; i < 3; ++i) {
