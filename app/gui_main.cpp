@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "app/switches.h"
+#include "dialogs/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "frame/qt/dialogwindow.h"
@@ -33,9 +35,9 @@ bool display_available() {
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
 // coordinate leaves that edge to the default placement.  Without a screen
-// the text goes to standard error.
-void bad_switch_message(HostLink& host, const char* arg, bool screen) {
-    const QString text = QString::fromLocal8Bit(bad_switch_text(arg).c_str());
+// the text goes to standard error.  An /EDIT refusal is shown the same way.
+void error_message(HostLink& host, const std::string& message, bool screen) {
+    const QString text = QString::fromLocal8Bit(message.c_str());
     int x = host.GetPosSize(0);
     int y = host.GetPosSize(1) + 50;
     if (!screen || headless_platform()) {
@@ -54,13 +56,17 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     box.exec();
 }
 
+void bad_switch_message(HostLink& host, const char* arg, bool screen) { error_message(host, bad_switch_text(arg), screen); }
+
 // Creates the dialog (placement first: nothing in creation depends on the
 // case settings), loads the settings for a tag dialog, and runs the loop
 // until the window closes.
-int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPlatform& platform) {
+int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, QtPlatform& platform,
+               EditRun* edit = nullptr) {
     Dialog dialog(design, host, platform);
     dialog.create();
     if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
+    if (edit) edit->attach(dialog);
     DialogWindow window(dialog, current_case());
     platform.set_parent(&window);
     // The dialog is the run's only window; once it has closed (a hidden
@@ -119,6 +125,16 @@ void message_handler(QtMsgType, const QMessageLogContext& context, const QString
 
 int gui_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
+    // /EDIT reads the selection first: a refusal needs no dialog, and
+    // without a display it still says what it found.
+    std::unique_ptr<EditRun> edit;
+    if (row && row->action == Action::Edit) {
+        edit = std::make_unique<EditRun>(host);
+        if (!edit->refusal().empty() && !display_available()) {
+            error_message(host, edit->refusal(), false);
+            return kRefusedEditExit;
+        }
+    }
     if (!display_available()) no_display(host, argc, argv, row, "DISPLAY is not set");
     // Qt gets the program name only: every argument is Corvane's own, and
     // the first one alone decides what the run does.
@@ -130,6 +146,18 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
     QtPlatform platform;
+    if (edit) {
+        if (!edit->refusal().empty()) {
+            error_message(host, edit->refusal(), true);
+            return kRefusedEditExit;
+        }
+        try {
+            return run_dialog(edit->design(), true, host, platform, edit.get());
+        } catch (const std::exception& e) {
+            platform.show_error(e.what());
+            return 0;
+        }
+    }
     return run_windowed(
         argc, row, platform,
         [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },

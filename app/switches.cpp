@@ -50,6 +50,7 @@ constexpr SwitchRow kSwitches[] = {
     {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
     {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
     {"/COMMENT", Action::Comment, nullptr},
+    {"/EDIT", Action::Edit, nullptr},
 };
 }  // namespace
 

@@ -10,7 +10,9 @@
 
 namespace corvane {
 
-enum class Action { TagDialog, Comment };
+// Edit: the dialog of the element the selection is, filled from its start
+// tag (dialogs/editrun.h).
+enum class Action { TagDialog, Comment, Edit };
 
 struct SwitchRow {
     const char* name;                     // matched whole and case-sensitively
@@ -27,6 +29,8 @@ std::span<const SwitchRow> all_switches();
 // it was passed; the run ends with -1 (255 as a POSIX shell sees it).
 std::string bad_switch_text(std::string_view arg);
 constexpr int kBadSwitchExit = -1;
+// A selection /EDIT cannot edit ends the run the same way.
+constexpr int kRefusedEditExit = kBadSwitchExit;
 
 // A run with a window, whichever view draws it: the settings dialog without
 // an argument, the bad-switch message for an argument without a row, else

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/switches.h"
+#include "dialogs/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "frame/win32/win32platform.h"
@@ -33,20 +34,25 @@ std::string first_argument_utf8(const char* fallback) {
 }
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
-// coordinate leaves that edge to the default placement.
-void bad_switch_message(HostLink& host, const std::string& arg) {
+// coordinate leaves that edge to the default placement.  An /EDIT refusal
+// is shown the same way.
+void error_message(HostLink& host, const std::string& text) {
     const int x = host.GetPosSize(0);
     const int y = host.GetPosSize(1) + 50;
-    error_box_at("エラー", bad_switch_text(arg), x, y);
+    error_box_at("エラー", text, x, y);
 }
+
+void bad_switch_message(HostLink& host, const std::string& arg) { error_message(host, bad_switch_text(arg)); }
 
 // Creates the dialog (placement first: nothing in creation depends on the
 // case settings), loads the settings for a tag dialog, shows it and runs
 // the loop until the window is gone.
-int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win32Platform& platform) {
+int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win32Platform& platform,
+               EditRun* edit = nullptr) {
     Dialog dialog(design, host, platform);
     dialog.create();
     if (tag_dialog) current_case() = load_case_settings(program_file("Corvane.ini"));
+    if (edit) edit->attach(dialog);
     Win32DialogWindow window(dialog);
     platform.set_owner(window.hwnd());
     window.show(current_case());
@@ -60,6 +66,20 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Win3
 int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
     Win32Platform platform;
+    if (row && row->action == Action::Edit) {
+        // The selection is read first; a refusal is shown like a bad switch.
+        try {
+            EditRun edit(host);
+            if (!edit.refusal().empty()) {
+                error_message(host, edit.refusal());
+                return kRefusedEditExit;
+            }
+            return run_dialog(edit.design(), true, host, platform, &edit);
+        } catch (const std::exception& e) {
+            platform.show_error(e.what());
+            return 0;
+        }
+    }
     return run_windowed(
         argc, row, platform,
         [&](const DialogDesign& design, bool tag_dialog) { return run_dialog(design, tag_dialog, host, platform); },
