@@ -186,7 +186,7 @@ point.  Nil when there is none."
   (save-excursion
     (let ((here (point)) start)
       ;; The tag point is in, if any.
-      (let ((lt (save-excursion (when (search-backward "<" nil t) (point))))
+      (let ((lt (save-excursion (when (or (eq (char-after) ?<) (search-backward "<" nil t)) (point))))
             (gt (save-excursion (when (search-backward ">" nil t) (point)))))
         (when (and lt (or (null gt) (> lt gt)) (not (eq (char-after (1+ lt)) ?!)))
           (setq start lt)))
