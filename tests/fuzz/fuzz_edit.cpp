@@ -70,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FoundElement found = find_element(sel);
     if (!run.refusal().empty()) {
         check(run.refusal().find('\n') == std::string::npos, "a refusal is one line");
+        check(!host.handed, "a refusal hands nothing over");
         return 0;  // nothing handed over: the editor keeps its selection
     }
     check(found.element.has_value(), "an accepted selection is one element");
