@@ -66,8 +66,24 @@ constexpr InputRow kInputs[] = {
     {"file", TFormINPUTfile},
 };
 
+// An attribute as a message quotes it: on one line (each run of blanks and
+// line breaks one blank), cut after 40 bytes at a character's start.
+std::string one_line(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (out.size() >= 40) {
+            while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80) out.pop_back();
+            if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) out.pop_back();
+            return out + "...";
+        }
+        if (!is_blank(text[i])) out += text[i];
+        else if (out.empty() || out.back() != ' ') out += ' ';
+    }
+    return out;
+}
+
 std::string shown(const StartTag& tag, const TagAttribute* a = nullptr) {
-    return "<" + std::string(tag.name) + (a ? " " + std::string(a->text) : std::string()) + ">";
+    return "<" + std::string(tag.name) + (a ? " " + one_line(a->text) : std::string()) + ">";
 }
 
 }  // namespace
