@@ -155,6 +155,14 @@ void EditRun::fill(Dialog& d) {
     if (target_.prepare) target_.prepare(f, tag_);
     if (Control* omit = f.find("CheckBoxOmit")) omit->checked = !element_.has_end;
     read_ = read_tag(f, tag_, d.case_settings(), host_, d.env());
+    // A value whose bytes the code page does not define reads as U+FFFD and
+    // would not come back as it was: it stays as written.
+    const CodePage cp = host_.code_page();
+    for (size_t i = 0; i < read_.read.size(); ++i)
+        if (read_.read[i] && from_utf8(tag_.attributes[i].text, cp) != element_.tag.attributes[i].text) {
+            read_.read[i] = false;
+            read_.kept.insert(std::upper_bound(read_.kept.begin(), read_.kept.end(), i), i);
+        }
 }
 
 void EditRun::hand_over(Dialog& d) {

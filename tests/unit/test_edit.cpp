@@ -163,6 +163,8 @@ TEST(Edit, ReadsKeepsAndRewritesOnlyTheTags) {
         {"a header cell", "<TH ROWSPAN=2>h</TH>", "<TH ROWSPAN=\"2\">h</TH>"},
         {"a cell turned into a header cell", "<TD>h</TD>", "<TH>h</TH>",
          [](Form& f) { f["RadioGroupKind"].selected = 1; }},
+        {"bytes the code page lacks stay as written", "<IMG SRC=\"a\xff.gif\" BORDER=0>",
+         "<IMG SRC=\"a\xff.gif\" BORDER=\"0\">"},
         {"entities come back as written", "<IMG SRC=\"a.gif\" ALT=\"&quot;x&amp;\">",
          "<IMG SRC=\"a.gif\" ALT=\"&quot;x&amp;\">"},
         {"a double quote inside single quotes is kept", "<IMG SRC=a.gif ALT='say \"hi\"'>",
