@@ -195,6 +195,13 @@ TEST(Edit, ReadsKeepsAndRewritesOnlyTheTags) {
     });
 }
 
+TEST(Edit, TheSwitchIsMatchedExactly) {
+    ASSERT_NE(find_switch("/EDIT"), nullptr);
+    EXPECT_EQ(find_switch("/EDIT")->action, Action::Edit);
+    EXPECT_EQ(find_switch("/edit"), nullptr);
+    EXPECT_EQ(find_switch("/Edit"), nullptr);
+}
+
 TEST(Edit, RefusesWhatIsNotOneElementWithADialog) {
     expect_edits({
         {"nothing", " \r\n", "/EDIT: the selection is empty; select one element"},
