@@ -242,12 +242,16 @@ std::string rewritten_start_tag(const TagTexts& built, const TagLog& log, const 
         }
         if (!original_stays) out += to_host(std::string_view(s).substr(w.from, w.to - w.from));
     }
+    bool unquoted_last = false;
     for (size_t k = 0; k < read.kept.size(); ++k) {
         if (dropped[k]) continue;
+        const TagAttribute& a = raw.attributes[read.kept[k]];
         out += ' ';
-        out += raw.attributes[read.kept[k]].text;
+        out += a.text;
+        unquoted_last = !a.bare && !a.quote;
     }
-    out += raw.self_closing ? (raw.blank_before_slash ? " />" : "/>") : ">";
+    // A "/" right after an unquoted value would read as part of it.
+    out += raw.self_closing ? (raw.blank_before_slash || unquoted_last ? " />" : "/>") : ">";
     return out;
 }
 

@@ -151,6 +151,7 @@ TEST(Edit, ReadsKeepsAndRewritesOnlyTheTags) {
          "<TD ALIGN=\"center\" class=a>x</TD>", [](Form& f) { f["RadioGroupALIGN"].selected = 2; }},
         {"/> stays", "<IMG SRC=\"a.gif\" />", "<IMG SRC=\"a.gif\" />"},
         {"/> without a blank", "<HR NOSHADE/>", "<HR NOSHADE/>"},
+        {"/> after a kept unquoted value gets a blank", "<HR id=x\n//>", "<HR id=x />"},
         {"nested elements of the same name are content", "<FONT SIZE=2>a<FONT COLOR=red>b</FONT>c</font>",
          "<FONT SIZE=\"2\">a<FONT COLOR=red>b</FONT>c</FONT>"},
         {"blanks and line breaks around", "\r\n  <TD NOWRAP>x</TD>\r\n\t", "\r\n  <TD NOWRAP>x</TD>\r\n\t"},
