@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "app/switches.h"
+#include "dialogs/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "frame/qt/dialogwindow.h"
@@ -33,9 +35,9 @@ bool display_available() {
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
 // coordinate leaves that edge to the default placement.  Without a screen
-// the text goes to standard error.
-void bad_switch_message(HostLink& host, const char* arg, bool screen) {
-    const QString text = QString::fromLocal8Bit(bad_switch_text(arg).c_str());
+// the text goes to standard error.  An /EDIT refusal is shown the same way.
+void error_message(HostLink& host, const std::string& message, bool screen) {
+    const QString text = QString::fromLocal8Bit(message.c_str());
     int x = host.GetPosSize(0);
     int y = host.GetPosSize(1) + 50;
     if (!screen || headless_platform()) {
@@ -53,6 +55,8 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) {
     }
     box.exec();
 }
+
+void bad_switch_message(HostLink& host, const char* arg, bool screen) { error_message(host, bad_switch_text(arg), screen); }
 
 // Shows the dialog and runs the loop until the window closes.
 void show_until_closed(Dialog& dialog, QtPlatform& platform) {
@@ -114,6 +118,16 @@ void message_handler(QtMsgType, const QMessageLogContext& context, const QString
 
 int gui_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
+    // /EDIT reads the selection first: a refusal needs no dialog, and
+    // without a display it still says what it found.
+    std::unique_ptr<EditRun> edit;
+    if (row && row->action == Action::Edit) {
+        edit = std::make_unique<EditRun>(host);
+        if (!edit->refusal().empty() && !display_available()) {
+            error_message(host, edit->refusal(), false);
+            return kRefusedEditExit;
+        }
+    }
     if (!display_available()) no_display(host, argc, argv, row, "DISPLAY is not set");
     // Qt gets the program name only: every argument is Corvane's own, and
     // the first one alone decides what the run does.
@@ -127,7 +141,8 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     QtPlatform platform;
     return run_windowed(
         argc, row, host, platform, [&](Dialog& dialog) { show_until_closed(dialog, platform); },
-        [&] { bad_switch_message(host, argv[1], true); });
+        [&] { bad_switch_message(host, argv[1], true); }, edit.get(),
+        [&](const std::string& refusal) { error_message(host, refusal, true); });
 }
 
 }  // namespace corvane

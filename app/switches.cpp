@@ -6,6 +6,7 @@
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/editrun.h"
 #include "setup/setup.h"
 
 namespace corvane {
@@ -52,6 +53,7 @@ constexpr SwitchRow kSwitches[] = {
     {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
     {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
     {"/COMMENT", Action::Comment, nullptr},
+    {"/EDIT", Action::Edit, nullptr},
 };
 }  // namespace
 
@@ -66,11 +68,12 @@ std::span<const SwitchRow> all_switches() { return kSwitches; }
 namespace {
 
 int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Platform& platform,
-               const std::function<void(Dialog&)>& show) {
+               const std::function<void(Dialog&)>& show, EditRun* edit = nullptr) {
     Dialog dialog(design, host, platform);
     dialog.create();
     if (tag_dialog) current_case() = load_case_settings(settings_file("Corvane.ini"));
     dialog.set_case_settings(current_case());
+    if (edit) edit->attach(dialog);
     show(dialog);
     return dialog.exit_code();
 }
@@ -78,8 +81,16 @@ int run_dialog(const DialogDesign& design, bool tag_dialog, HostLink& host, Plat
 }  // namespace
 
 int run_windowed(int argc, const SwitchRow* row, HostLink& host, Platform& platform,
-                 const std::function<void(Dialog&)>& show, const std::function<void()>& bad_switch) {
+                 const std::function<void(Dialog&)>& show, const std::function<void()>& bad_switch,
+                 EditRun* edit, const std::function<void(const std::string&)>& refuse) {
     try {
+        if (edit) {
+            if (!edit->refusal().empty()) {
+                refuse(edit->refusal());
+                return kRefusedEditExit;
+            }
+            return run_dialog(edit->design(), true, host, platform, show, edit);
+        }
         if (argc < 2) return run_dialog(TFormSetup(), false, host, platform, show);
         if (!row) {
             bad_switch();

@@ -5,9 +5,11 @@
 
 
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "app/switches.h"
+#include "dialogs/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "frame/win32/win32platform.h"
@@ -33,12 +35,15 @@ std::string first_argument_utf8(const char* fallback) {
 }
 
 // The bad-switch box: at the caret's X, 50 pixels below its Y; a negative
-// coordinate leaves that edge to the default placement.
-void bad_switch_message(HostLink& host, const std::string& arg) {
+// coordinate leaves that edge to the default placement.  An /EDIT refusal
+// is shown the same way.
+void error_message(HostLink& host, const std::string& text) {
     const int x = host.GetPosSize(0);
     const int y = host.GetPosSize(1) + 50;
-    error_box_at("エラー", bad_switch_text(arg), x, y);
+    error_box_at("エラー", text, x, y);
 }
+
+void bad_switch_message(HostLink& host, const std::string& arg) { error_message(host, bad_switch_text(arg)); }
 
 // Shows the dialog and runs the loop until the window is gone.
 void show_until_closed(Dialog& dialog, Win32Platform& platform) {
@@ -54,9 +59,13 @@ void show_until_closed(Dialog& dialog, Win32Platform& platform) {
 int win32_main(int argc, char** argv, const SwitchRow* row) {
     NativeHostLink host;
     Win32Platform platform;
+    // /EDIT reads the selection first; a refusal is shown like a bad switch.
+    std::unique_ptr<EditRun> edit;
+    if (row && row->action == Action::Edit) edit = std::make_unique<EditRun>(host);
     return run_windowed(
         argc, row, host, platform, [&](Dialog& dialog) { show_until_closed(dialog, platform); },
-        [&] { bad_switch_message(host, first_argument_utf8(argv[1])); });
+        [&] { bad_switch_message(host, first_argument_utf8(argv[1])); }, edit.get(),
+        [&](const std::string& refusal) { error_message(host, refusal); });
 }
 
 }  // namespace corvane

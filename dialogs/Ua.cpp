@@ -3,6 +3,7 @@
 // count for a link.
 #include "dialogs/dialogs.h"
 #include "frame/dialog.h"
+#include "frame/tagreader.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -14,13 +15,25 @@ constexpr int kHref = 0;
 // The kind's item names the attribute.  A link's value is the link field,
 // then "#" and the anchor when there is one; a named anchor's value is the
 // anchor alone.
+// Read back, the attribute's name picks the kind; a link's value is split
+// at its first "#" into the link and the anchor.
+bool read_kind(Form& f, const Clause&, const TagAttribute& a, const StartTag&) {
+    if (a.bare || a.value.find_first_of("\"\r\n") != std::string_view::npos) return false;
+    const bool href = equal_ignoring_case(a.name, f.item("RadioGroupKind", kHref));
+    f["RadioGroupKind"].selected = href ? kHref : 1;
+    const size_t hash = href ? a.value.find('#') : 0;
+    f["EditLink"].text = href ? std::string(a.value.substr(0, hash)) : std::string();
+    f["EditAnchor"].text = hash == std::string_view::npos ? std::string() : std::string(a.value.substr(href ? hash + 1 : 0));
+    return true;
+}
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     const int kind = f.selected("RadioGroupKind");
     const std::string& anchor = f.text("EditAnchor");
     std::string value = anchor;
     if (kind == kHref) value = f.text("EditLink") + (anchor.empty() ? "" : "#") + anchor;
     TagWriter t(f, ctx, W_A);
-    t.put(attr(f.item("RadioGroupKind", kind), value));
+    t.reads(read_kind, f["RadioGroupKind"].items).named(f.item("RadioGroupKind", kind), value);
     if (kind == kHref) t.text("ComboBoxTARGET", "LabelTARGET");
     return t.close().end_tag().done();
 }

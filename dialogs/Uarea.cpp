@@ -13,7 +13,7 @@ constexpr int kDefaultShape = 3;  // the remaining area: no coordinates
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_AREA);
-    t.value("StaticTextSHAPE", f.twin_value("RadioGroupSHAPE"));
+    t.pick("RadioGroupSHAPE", "StaticTextSHAPE");
     if (f.selected("RadioGroupSHAPE") != kDefaultShape) t.always("EditCOORDS", "LabelCOORDS");
     if (f.checked("CheckBoxNOHREF"))
         t.bare("CheckBoxNOHREF", "StaticTextNOHREF");

@@ -14,8 +14,8 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t = sound::start(f, ctx, W_BGSOUND);
     sound::repeat_clause(t, f, "LOOP", f.label("LabelINFINITE"));
-    if (int volume = f.spin("CSpinEditVOLUME"); volume < 0) t.value("LabelVOLUME", std::to_string(volume));
-    if (int balance = f.spin("CSpinEditBALANCE"); balance != 0) t.value("LabelBALANCE", std::to_string(balance));
+    t.number("CSpinEditVOLUME", "LabelVOLUME", TagWriter::Sign::Negative);
+    t.number("CSpinEditBALANCE", "LabelBALANCE", TagWriter::Sign::NonZero);
     return t.close().done();
 }
 

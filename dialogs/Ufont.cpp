@@ -10,8 +10,7 @@ namespace {
 // SIZE is the relative sign, then the size's number; item 0 writes none.
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_FONT);
-    if (int size = f.selected("RadioGroupSIZE"); size > 0)
-        t.value("StaticTextSIZE", f.twin_value("ComboBoxSIZE") + std::to_string(size));
+    t.sized("RadioGroupSIZE", "ComboBoxSIZE", "StaticTextSIZE");
     t.text("ComboBoxCOLOR", "LabelCOLOR");
     return t.close().end_tag().done();
 }

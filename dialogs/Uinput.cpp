@@ -137,7 +137,7 @@ const std::array<Member, kCount>& members() {
 // ">"; nothing after the selection.
 TagTexts write(const Member& m, const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_INPUT);
-    t.put(attr(ctx.A(W_TYPE), ctx.V(m.type_word)));
+    t.fixed(ctx.A(W_TYPE), ctx.V(m.type_word));
     for (const Placed& p : m.attributes) {
         const AttrDef& a = def(p.attr);
         switch (a.written) {

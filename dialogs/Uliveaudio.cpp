@@ -28,7 +28,7 @@ TagTexts build(const Form& f, BuildContext& ctx) {
     t.choice("RadioGroupAUTOSTART", "StaticTextAUTOSTART");
     sound::repeat_clause(t, f, "LOOP", f.twin_value("RadioGroupLOOP"));
     for (auto [field, label] : {std::pair{"MaskEditSTARTTIME", "LabelSTARTTIME"}, {"MaskEditENDTIME", "LabelENDTIME"}})
-        if (f.text(field) != kEmptyTime) t.value(label, f.text(field));
+        t.text_unless(field, label, kEmptyTime);
     if (f.checked("CheckBoxMASTERSOUND"))
         t.bare("CheckBoxMASTERSOUND", "StaticTextMASTERSOUND").text("EditNAME", "LabelNAME");
     else

@@ -4,6 +4,7 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
 #include "dialogs/soundparts.h"
+#include "frame/tagreader.h"
 
 namespace corvane {
 
@@ -14,11 +15,21 @@ namespace {
 constexpr int kSmallPanel = 4;
 bool large_panel(int item) { return item == 0 || item == 1; }
 
+// Read back, the digit gives the colour and a TEXT the large size; without
+// one the panel is of the middle size.
+bool read_panel(Form& f, const Clause& c, const TagAttribute& a, const StartTag& tag) {
+    if (a.bare || (a.value != "0" && a.value != "1")) return false;
+    const int large = find_attribute(tag, f.label("LabelTEXT")) ? 0 : 2;
+    f[c.control].selected = large + (a.value == "1" ? 1 : 0);
+    return true;
+}
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t = sound::start(f, ctx, W_EMBED);
-    if (f.checked("CheckBoxPLUGINSPAGE")) t.always("ComboBoxPLUGINSPAGE", "StaticTextPLUGINSPAGE");
+    t.text_when("CheckBoxPLUGINSPAGE", "ComboBoxPLUGINSPAGE", "StaticTextPLUGINSPAGE");
     t.text("EditWIDTH", "LabelWIDTH").text("EditHEIGHT", "LabelHEIGHT");
     // The panel's colour is a fixed digit: "0" white, "1" black.
+    t.reads(read_panel, {f.label("StaticTextPANEL")}, "RadioGroupPANEL");
     if (const int panel = f.selected("RadioGroupPANEL"); panel >= 0 && panel < kSmallPanel) {
         t.value("StaticTextPANEL", panel % 2 ? "1" : "0");
         if (large_panel(panel)) t.always("EditTEXT", "LabelTEXT");

@@ -38,7 +38,7 @@ Group frameset_part() {
 
 TagWriter frameset_start_tag(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_FRAMESET);
-    t.put(attr(f.twin_value("RadioGroupKind"), f.text("EditCOLSROWS")))
+    t.named_text("RadioGroupKind", "EditCOLSROWS")
         .text("EditBORDER", "LabelBORDER")
         .text("EditFRAMESPACING", "LabelFRAMESPACING")
         .choice("RadioGroupFRAMEBORDER", "StaticTextFRAMEBORDER")

@@ -18,7 +18,7 @@ Group file_row(FilterList filters, ButtonRole role, int x, int y, int button_x) 
 
 TagWriter start(const Form& f, BuildContext& ctx, int element) {
     TagWriter t(f, ctx, element);
-    t.always("EditSRC", "LabelSRC").value("LabelTYPE", f.label("LabelAUDIOMIDI"));
+    t.always("EditSRC", "LabelSRC").fixed(f.label("LabelTYPE"), f.label("LabelAUDIOMIDI"));
     return t;
 }
 
@@ -41,11 +41,11 @@ Group repeat_group(const RepeatGroup& g) {
 }
 
 void repeat_clause(TagWriter& t, const Form& f, const std::string& attribute, const std::string& value_of_item) {
+    // Without a twin the one item between "not specified" and the count
+    // writes a fixed value.
     const std::string group = "RadioGroup" + attribute;
-    const int item = f.selected(group);
-    if (item <= 0) return;
-    const bool count = item == static_cast<int>(f[group].items.size()) - 1;
-    t.value("StaticText" + attribute, count ? std::to_string(f.spin("CSpinEdit" + attribute)) : value_of_item);
+    const bool twin = f.find(group + "x") != nullptr;
+    t.repeat(group, "CSpinEdit" + attribute, "StaticText" + attribute, twin ? std::string() : value_of_item);
 }
 
 void enable_count(Form& f, const std::string& attribute) {

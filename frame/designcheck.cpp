@@ -118,28 +118,7 @@ private:
     }
 
     void behaviour() {
-        exercise("on the default form", [](Form&) {});
-        exercise("with every edit filled and every box checked", [](Form& f) {
-            for (Control& c : f.controls()) {
-                switch (c.kind()) {
-                    case Kind::Edit:
-                    case Kind::ComboEdit:
-                    case Kind::MaskEdit: c.text = "12"; break;
-                    case Kind::Spin: c.text = std::to_string(c.def->min == c.def->max ? 2 : c.def->max); break;
-                    case Kind::CheckBox: c.checked = true; break;
-                    default: break;
-                }
-            }
-        });
-        for (const ControlDef& c : d_.controls) {
-            if (!is_list(c.kind)) continue;
-            for (int i = 0; i < static_cast<int>(c.items.size()); ++i)
-                exercise("with " + c.name + " on item " + std::to_string(i), [&](Form& f) {
-                    Control& list = f[c.name];
-                    list.selected = i;
-                    if (c.kind == Kind::ComboEdit) list.text = list.item(i);
-                });
-        }
+        for (const FormCase& c : design_forms(d_)) exercise(c.what, c.setup);
     }
 
     const DialogDesign& d_;
@@ -150,5 +129,40 @@ private:
 }  // namespace
 
 std::vector<std::string> check_design(const DialogDesign& design) { return Checker(design).run(); }
+
+std::vector<FormCase> design_forms(const DialogDesign& d) {
+    std::vector<FormCase> cases;
+    cases.push_back({"on the default form", [](Form&) {}});
+    cases.push_back({"with every edit filled and every box checked", [](Form& f) {
+        for (Control& c : f.controls()) {
+            switch (c.kind()) {
+                case Kind::Edit:
+                case Kind::ComboEdit: c.text = "12"; break;
+                case Kind::MaskEdit: {
+                    // The mask's digits filled with 1, 2, 1, 2, ...: "12:12".
+                    c.text = c.def->mask;
+                    int n = 0;
+                    for (char& ch : c.text)
+                        if (ch == '0') ch = n++ % 2 ? '2' : '1';
+                    if (c.text.empty()) c.text = "12";
+                    break;
+                }
+                case Kind::Spin: c.text = std::to_string(c.def->min == c.def->max ? 2 : c.def->max); break;
+                case Kind::CheckBox: c.checked = true; break;
+                default: break;
+            }
+        }
+    }});
+    for (const ControlDef& c : d.controls) {
+        if (!is_list(c.kind)) continue;
+        for (int i = 0; i < static_cast<int>(c.items.size()); ++i)
+            cases.push_back({"with " + c.name + " on item " + std::to_string(i), [name = c.name, kind = c.kind, i](Form& f) {
+                Control& list = f[name];
+                list.selected = i;
+                if (kind == Kind::ComboEdit) list.text = list.item(i);
+            }});
+    }
+    return cases;
+}
 
 }  // namespace corvane

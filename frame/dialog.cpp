@@ -112,6 +112,11 @@ void Dialog::FormCreate() {
 void Dialog::FormShow() {
     const CaseSettings& cs = cs_;
     if (!design().show_step) return;
+    show_step(cs);
+    if (after_show) after_show(*this);
+}
+
+void Dialog::show_step(const CaseSettings& cs) {
     form_.caption = dialog_caption(design(), cs);
     for (Control& c : form_.controls()) {
         switch (c.def->case_rule) {
@@ -201,6 +206,11 @@ bool Dialog::ButtonOKClick() {
     bool done = guarded([&] {
         if (design().on_ok) {
             design().on_ok(form_, env_);
+            return;
+        }
+        if (hand_over) {
+            env_.hide();
+            hand_over(*this);
             return;
         }
         TagTexts texts = build();

@@ -96,11 +96,18 @@ public:
     const std::string& initial_folder() const { return initial_folder_; }
     const CaseSettings& case_settings() const { return cs_; }
 
+    // Editing an element already written: `after_show` runs at the end of
+    // the show step (it fills the form from the tag), `hand_over` instead of
+    // handing the built texts to the host on OK.  Unset for every switch.
+    std::function<void(Dialog&)> after_show;
+    std::function<void(Dialog&)> hand_over;
+
     // Builds the texts the tag OK would hand over (spin edits settled first),
     // in the case settings the dialog was shown with.
     TagTexts build();
 
 private:
+    void show_step(const CaseSettings& cs);
     void color_click(const ControlDef& button);
     void browse_click(const ControlDef& button);
     template <class F>

@@ -13,6 +13,7 @@ namespace corvane {
 
 class HostLink;
 class Platform;
+struct TagLog;
 
 struct Control {
     const ControlDef* def = nullptr;
@@ -77,6 +78,9 @@ private:
 struct BuildContext {
     const CaseSettings& cs;
     HostLink& host;
+    // When set, the tag writer notes here what it writes and how each of its
+    // clauses reads its attribute back (frame/tagwriter.h).
+    TagLog* log = nullptr;
 
     const std::string& E(int w) const { return word(w, Role::Element, cs); }
     const std::string& A(int w) const { return word(w, Role::Attribute, cs); }

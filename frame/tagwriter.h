@@ -7,10 +7,41 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/form.h"
 
 namespace corvane {
+
+struct StartTag;
+struct TagAttribute;
+
+// Reading a tag back is the writer turned round: each attribute clause,
+// besides writing, can put the value of the attribute it writes back into
+// its controls.  A reader returns false when its controls cannot hold the
+// value; the attribute is then kept as it was written.
+struct Clause;
+using ClauseReader = bool (*)(Form& f, const Clause& clause, const TagAttribute& a, const StartTag& tag);
+// Puts the clause's controls where it writes nothing, before a tag is read.
+using ClauseClearer = void (*)(Form& f, const Clause& clause);
+struct Clause {
+    ClauseReader read = nullptr;
+    ClauseClearer clear = nullptr;
+    std::vector<std::string> names;  // the attribute names it writes, as shown
+    std::string control, other, extra;
+    int number = 0;
+};
+// One attribute of the start text: its bytes [from, to).
+struct WrittenAttribute {
+    std::string name, value;
+    size_t from = 0, to = 0;
+};
+// What a builder run wrote and how to read it back (BuildContext::log).
+struct TagLog {
+    std::vector<Clause> clauses;
+    std::vector<WrittenAttribute> written;
+    size_t closed_at = std::string::npos;  // the first ">" of the start text
+};
 
 class TagWriter {
 public:
@@ -41,6 +72,32 @@ public:
     TagWriter& prefixed(std::string_view control, std::string_view label, std::string_view prefix);
     // Any value under the name of `label`, written as given.
     TagWriter& value(std::string_view label, std::string_view value);
+    // Any value under the name `name` itself, written as given.
+    TagWriter& named(std::string_view name, std::string_view value);
+    // A value the dialog always writes the same (TYPE="audio/midi").
+    TagWriter& fixed(std::string_view name, std::string_view value);
+    // The value behind the selected item of `list`, item 0 included.
+    TagWriter& pick(std::string_view list, std::string_view label);
+    // The text of `control` under the name behind the selected item of
+    // `list` (COLS or ROWS), written even when empty.
+    TagWriter& named_text(std::string_view list, std::string_view control);
+    // The value behind the selected item of `sign` and the number of the
+    // selected item of `list`; nothing for item 0.
+    TagWriter& sized(std::string_view list, std::string_view sign, std::string_view label);
+    // A spin edit's value when it is below 0 (`Sign::Negative`) or not 0.
+    enum class Sign { Positive, Negative, NonZero };
+    TagWriter& number(std::string_view spin, std::string_view label, Sign when);
+    // The text, written even when empty, when check box `box` is checked.
+    TagWriter& text_when(std::string_view box, std::string_view control, std::string_view label);
+    // The text unless it is `blank` (an empty masked edit).
+    TagWriter& text_unless(std::string_view control, std::string_view label, std::string_view blank);
+    // A repeat group: the value behind its selected item (or `fixed` when
+    // set), the count spin's value for its last item; nothing for item 0.
+    TagWriter& repeat(std::string_view group, std::string_view spin, std::string_view label, std::string_view fixed);
+    // A reader of the dialog's own for attributes named `names` that the
+    // builder writes by other clauses.
+    TagWriter& reads(ClauseReader reader, std::vector<std::string> names, std::string_view control = {});
+
 
     // --- The rest of the start text.
     TagWriter& close();                      // ">"
@@ -76,6 +133,9 @@ public:
     TagTexts done() { return std::move(texts_); }
 
 private:
+    void offer(Clause c);
+    void note(std::string_view name, std::string_view value, size_t from);
+
     const Form& f_;
     BuildContext& ctx_;
     std::string word_;

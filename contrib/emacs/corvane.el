@@ -21,6 +21,9 @@
 ;;   M-x corvane          read one of the forty switches (with completion)
 ;;                        and run it on the region or the current line
 ;;   M-x corvane-comment  the comment toggle (/COMMENT) on the same
+;;   M-x corvane-edit     the dialog of an element already written (/EDIT),
+;;                        filled from its start tag, on the region or the
+;;                        element at point; OK rewrites only its tags
 ;;   M-x corvane-setup    the settings dialog (letter case of the tags)
 ;;   menu HTML            every switch, by family
 ;;
@@ -185,6 +188,55 @@ SWITCH is one of `corvane-switch-names', read with completion."
   (interactive)
   (corvane-run "/COMMENT"))
 
+;; Elements written without an end tag: `corvane-edit' takes the tag at
+;; point for them.
+(defconst corvane--empty-elements
+  '("img" "input" "hr" "base" "area" "frame" "bgsound" "embed"))
+
+(defun corvane--element-bounds ()
+  "The element at point, found with sgml-mode's tag motions, as (START . END).
+Inside or on a tag, that tag's element; else the innermost element around
+point.  Nil when there is none."
+  (require 'sgml-mode)
+  (save-excursion
+    (let ((here (point)) start)
+      ;; The tag point is in, if any.
+      (let ((lt (save-excursion (when (or (eq (char-after) ?<) (search-backward "<" nil t)) (point))))
+            (gt (save-excursion (when (search-backward ">" nil t) (point)))))
+        (when (and lt (or (null gt) (> lt gt)) (not (eq (char-after (1+ lt)) ?!)))
+          (setq start lt)))
+      (when (and start (eq (char-after (1+ start)) ?/))
+        ;; An end tag: its element starts at the matching start tag.
+        (goto-char start)
+        (forward-char 1)
+        (search-forward ">" nil t)
+        (setq start (ignore-errors (sgml-skip-tag-backward 1) (point))))
+      (unless start
+        ;; Point in content: the innermost open element around it.
+        (goto-char here)
+        (let ((context (ignore-errors (sgml-get-context))))
+          (setq start (and context (sgml-tag-start (car (last context)))))))
+      (when start
+        (goto-char start)
+        (let ((name (and (looking-at "<\\([A-Za-z][A-Za-z0-9]*\\)") (downcase (match-string 1)))))
+          (if (member name corvane--empty-elements)
+              (and (search-forward ">" nil t) (cons start (point)))
+            (and (ignore-errors (sgml-skip-tag-forward 1) t)
+                 (cons start (point)))))))))
+
+;;;###autoload
+(defun corvane-edit ()
+  "Edit an element already written in its Corvane dialog (/EDIT).
+On the active region, or else on the element at point.  OK rewrites only
+its tags; a text that is not one element with a dialog stays as it is and
+the message says what was found."
+  (interactive)
+  (if (use-region-p)
+      (corvane-run "/EDIT")
+    (let ((bounds (corvane--element-bounds)))
+      (unless bounds (user-error "corvane /EDIT: no element at point"))
+      (corvane-run "/EDIT" (car bounds) (cdr bounds)))))
+
 ;;;###autoload
 (defun corvane-setup ()
   "Show Corvane's settings dialog: the letter case of the tags it writes."
@@ -209,7 +261,7 @@ this file is loaded."
                         (list (cons (car family) (mapcar #'corvane--menu-item (cdr family))))
                       (mapcar #'corvane--menu-item (cdr family))))
                   corvane-switches)
-          (list "--" ["Settings..." corvane-setup])))
+          (list "--" ["Edit tag...  /EDIT" corvane-edit] ["Settings..." corvane-setup])))
 
 ;;;###autoload
 (easy-menu-define corvane-menu global-map

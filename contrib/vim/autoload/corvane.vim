@@ -189,6 +189,42 @@ function! s:run_charwise(switch) abort
   endtry
 endfunction
 
+" Elements written without an end tag: :CorvaneEdit takes the tag under
+" the cursor for them.
+let s:empty_elements = ['img', 'input', 'hr', 'base', 'area', 'frame', 'bgsound', 'embed']
+
+" :[range]CorvaneEdit.  With a range (a Visual selection) it edits that;
+" without one, the tag under the cursor when it is of an element without an
+" end tag, else the element around the cursor as the "at" text object
+" selects it.
+function! corvane#edit(line1, line2, count) abort
+  if a:count > 0
+    call corvane#run('/EDIT', a:line1, a:line2, a:count)
+    return
+  endif
+  let here = getpos('.')
+  let open = searchpos('<', 'bcnW', line('.'))
+  let close = searchpos('>', 'cnW', line('.'))
+  let tag = open[0] ? matchstr(getline('.')[open[1] - 1 :], '^<\zs\a\+') : ''
+  if open[0] && close[0] && index(s:empty_elements, tolower(tag)) >= 0
+        \ && stridx(getline('.')[open[1] - 1 : close[1] - 1], '>') == close[1] - open[1]
+    call cursor(open)
+    execute "normal! v"
+    call cursor(close)
+    execute "normal! \<Esc>"
+  else
+    execute "silent! normal! vat\<Esc>"
+    if getpos("'<") == getpos("'>")
+      call setpos('.', here)
+      echohl ErrorMsg
+      echomsg 'corvane /EDIT: no element around the cursor'
+      echohl None
+      return
+    endif
+  endif
+  call s:run_charwise('/EDIT')
+endfunction
+
 " :CorvaneSetup: the settings dialog (letter case of the tags).
 function! corvane#setup() abort
   let [status, out, messages] = s:call('', '')

@@ -5,6 +5,11 @@
 "                              after a characterwise Visual selection, on the
 "                              selected characters
 "   :[range]CorvaneComment     the comment toggle (/COMMENT) on the same
+"   :[range]CorvaneEdit        the dialog of an element already written
+"                              (/EDIT), filled from its start tag: on the
+"                              Visual selection, else on the element around
+"                              the cursor (as "at" selects it) or the tag
+"                              under it (IMG, INPUT, HR, ...)
 "   :CorvaneSetup              the settings dialog (letter case of the tags)
 "   menu HTML                  every switch, by family (gVim, or :emenu)
 "   <Plug>(corvane-comment)    the comment toggle, for a key of your own
@@ -24,6 +29,8 @@ command! -range -nargs=1 -complete=customlist,corvane#complete Corvane
       \ call corvane#run(<q-args>, <line1>, <line2>, <range>)
 command! -range -nargs=0 CorvaneComment
       \ call corvane#run('/COMMENT', <line1>, <line2>, <range>)
+command! -range=0 -nargs=0 CorvaneEdit
+      \ call corvane#edit(<line1>, <line2>, <range>)
 command! -nargs=0 CorvaneSetup call corvane#setup()
 
 nnoremap <silent> <Plug>(corvane-comment) :CorvaneComment<CR>
@@ -47,6 +54,9 @@ function! s:add_menu() abort
     execute 'inoremenu <silent> ' . path . ' <C-O>:Corvane ' . switch . '<CR>'
   endfor
   anoremenu <silent> HTML.-corvane- <Nop>
+  nnoremenu <silent> HTML.Edit\ tag\.\.\.<Tab>/EDIT :CorvaneEdit<CR>
+  xnoremenu <silent> HTML.Edit\ tag\.\.\.<Tab>/EDIT :CorvaneEdit<CR>
+  inoremenu <silent> HTML.Edit\ tag\.\.\.<Tab>/EDIT <C-O>:CorvaneEdit<CR>
   anoremenu <silent> HTML.Settings\.\.\. :CorvaneSetup<CR>
 endfunction
 if has('menu') && !get(g:, 'corvane_no_menu', 0)

@@ -78,6 +78,14 @@ expect "emacs: corvane knows every switch of the package" known_switches "$f.res
 
 # A dialog end to end on a virtual display: the link dialog browses for the
 # image, which becomes a URL relative to the visited file.
+# corvane-edit on an element without a dialog: refused with exit 255, the
+# text left as it was, the message saying what was found.
+f="$WORK/edit-refused.htm"
+printf '<P>x</P>\n' >"$f"
+in_emacs "$f" '(progn (forward-char 4) (corvane-edit))' -u DISPLAY
+expect_file "emacs corvane-edit on <P> leaves the text" "$f" '<P>x</P>\n'
+expect "emacs corvane-edit on <P>: exit 255 and why" result_has "$f" 'exit 255: /EDIT: <P> has no dialog'
+
 if start_display; then
     make_site 'Hello\n'
     f="$WORK/site/docs/index.htm"
@@ -89,6 +97,16 @@ if start_display; then
     # The package shows whatever Corvane printed; on a working display that
     # is nothing, Qt included.
     expect "emacs corvane /A: Corvane printed nothing" bash -c "! grep -q '^corvane' '$f.log'"
+
+    # corvane-edit on a region: the image tag read back and written in the
+    # default case, its unknown attribute kept.
+    f="$WORK/edit-img.htm"
+    printf "<img src='a.gif' width=10 class=\"logo\">\n" >"$f"
+    drive_dialog Return >"$WORK/drive-edit.log" 2>&1 &
+    driver=$!
+    in_emacs "$f" '(progn (set-mark (point)) (end-of-line) (activate-mark) (corvane-edit))'
+    expect "emacs: the image dialog was driven" wait "$driver"
+    expect_file "emacs corvane-edit on a region" "$f" '<IMG SRC="a.gif" WIDTH="10" class="logo">\n'
 fi
 
 finish

@@ -115,6 +115,14 @@ other_window() { visible_windows | grep -vx "$1" | head -1; }
 has_other_window() { test -n "$(other_window "$1")"; }
 window_gone() { ! visible_windows | grep -qx "$1"; }
 
+# Presses KEYS (xdotool key names) in the dialog once it shows.
+drive_dialog() {
+    local dialog
+    wait_until 15 has_other_window none || return 1
+    dialog=$(other_window none)
+    xdotool windowfocus --sync "$dialog" key --delay 50 "$@"
+}
+
 # Plays the user of the link dialog: once it shows, Tab to its browse
 # button and press it, type the image's full path into the file dialog,
 # Enter, and Enter again for OK.  Gives up after about 25 seconds.

@@ -132,6 +132,17 @@ if start_display; then
     wait_until 20 screen_has '</A>'
     save_and_quit
     expect_file "vim :Corvane /A with a browsed image" "$f" "<A HREF=\"$LINK_TARGET_URL\">Hello</A>\n"
+
+    # :CorvaneEdit on the element around the cursor: the font dialog opens
+    # on size +3; two items up and Enter.
+    f="$WORK/edit-font.htm"
+    printf 'x <FONT SIZE="+3" COLOR="red">Hello</FONT> y\n' >"$f"
+    open_vim "$f" "DISPLAY=$DISPLAY"
+    keys '/Hello' Enter ':CorvaneEdit' Enter
+    expect "vim: the font dialog of the element around the cursor was driven" drive_dialog Up Up Return
+    wait_until 20 screen_has 'SIZE="+1"'
+    save_and_quit
+    expect_file "vim :CorvaneEdit on the element around the cursor" "$f" 'x <FONT SIZE="+1" COLOR="red">Hello</FONT> y\n'
 fi
 
 finish
