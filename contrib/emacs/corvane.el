@@ -193,6 +193,11 @@ SWITCH is one of `corvane-switch-names', read with completion."
 (defconst corvane--empty-elements
   '("img" "input" "hr" "base" "area" "frame" "bgsound" "embed"))
 
+(declare-function sgml-skip-tag-forward "sgml-mode" (arg))
+(declare-function sgml-skip-tag-backward "sgml-mode" (arg))
+(declare-function sgml-get-context "sgml-mode" (&optional until))
+(declare-function sgml-tag-start "sgml-mode" (tag) t)
+
 (defun corvane--element-bounds ()
   "The element at point, found with sgml-mode's tag motions, as (START . END).
 Inside or on a tag, that tag's element; else the innermost element around
@@ -234,7 +239,7 @@ the message says what was found."
   (if (use-region-p)
       (corvane-run "/EDIT")
     (let ((bounds (corvane--element-bounds)))
-      (unless bounds (user-error "corvane /EDIT: no element at point"))
+      (unless bounds (user-error "No element at point to edit (corvane /EDIT)"))
       (corvane-run "/EDIT" (car bounds) (cdr bounds)))))
 
 ;;;###autoload

@@ -79,7 +79,10 @@ run_setup() {
     else
         xdotool windowfocus --sync "$box" key Return
     fi
-    wait $pid
+    # A run whose last OK could not write its files says so in its exit code.
+    local rc=0
+    wait $pid || rc=$?
+    if [ "$result" = refused ]; then [ $rc -eq 1 ]; else [ $rc -eq 0 ]; fi
 }
 
 # check_user USER HOME_DIR XDG: one user's runs; XDG empty leaves

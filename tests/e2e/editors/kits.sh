@@ -86,7 +86,7 @@ if command -v emacs >/dev/null; then
           (insert (format \"%S %S\n\" before (length (corvane-menu-items))))
           (save-buffer)))" >"$WORK/el/run.log" 2>&1
     expect_file "emacs installed package: autoloaded commands and menu, corvane-comment" "$f" \
-        '<!-- a -->\nb\n(nil t t t t) 14\n'
+        '<!-- a -->\nb\n(nil t t t t) 15\n'
 else
     echo "skip the Emacs package: emacs is not installed"
 fi
