@@ -210,11 +210,12 @@ TEST(Layout, SettingsHandedOnceAndTheViewsHide) {
     dialog.FormShow();
     EXPECT_EQ(dialog.form().caption, "Pelinor - HTML : フォント <font>");
     EXPECT_EQ(dialog.case_settings().element, 1);
-    int hidden = 0;
+    test::CountedEvents view;
     {
-        ViewHook hook(dialog.env(), [&] { ++hidden; });
+        ViewHook hook(dialog.env(), view);
         dialog.env().hide();
     }
     dialog.env().hide();  // the view is gone: nothing to hide
-    EXPECT_EQ(hidden, 1);
+    EXPECT_EQ(view.hides, 1);
+    EXPECT_EQ(view.closed_count, 0);
 }
