@@ -56,7 +56,7 @@ public:
 
     // A button was pressed: OK, Cancel or a click, by the button's role.
     void pressed(const ControlDef& button) {
-        switch (button.role) {
+        switch (button.role()) {
             case ButtonRole::Ok: ok(); break;
             case ButtonRole::Cancel: cancel(); break;
             default: clicked(button.name); break;

@@ -252,7 +252,7 @@ void Win32DialogWindow::destroy() {
 
 void Win32DialogWindow::spin_step(Binding& b, int steps) {
     Control& m = *b.model;
-    m.text = std::to_string(m.def->spin_stepped(m.spin_value(), steps));
+    m.text = std::to_string(m.def->spin_spec().stepped(m.spin_value(), steps));
     {
         SyncGuard guard(syncing_);
         sync(b);
