@@ -77,9 +77,9 @@ const DialogDesign& faulty() {
             color_button("ButtonCOLOR", {0, 0, 1, 1}, "ComboBoxCOLR"),
             color_button("ButtonTEXT", {0, 0, 1, 1}, "ComboBoxCOLOR").target_found_by(box_of),
             [] {
-                ControlDef d = edit("EditLIMITS", {0, 120, 10, 10});
-                d.spec = SpinSpec{0, 9, 1};
-                return d;
+                ControlDef limits = edit("EditLIMITS", {0, 120, 10, 10});
+                limits.spec = SpinSpec{0, 9, 1};
+                return limits;
             }(),
         },
         .tab_order = {"EditA", "EditSIZ"},
