@@ -60,11 +60,13 @@ void bad_switch_message(HostLink& host, const char* arg, bool screen) { error_me
 
 // Shows the dialog and runs the loop until the window closes.
 void show_until_closed(Dialog& dialog, QtPlatform& platform) {
-    DialogWindow window(dialog);
-    platform.set_parent(&window);
     // The dialog is the run's only window; once it has closed (a hidden
     // one does not count as the last window closing) the run ends.
-    QObject::connect(&window, &DialogWindow::closed, qApp, &QCoreApplication::quit);
+    struct QuitOnClose final : ViewEvents {
+        void closed() override { QCoreApplication::quit(); }
+    } run;
+    DialogWindow window(dialog, &run);
+    platform.set_parent(&window);
     window.show();
     QApplication::exec();
     platform.set_parent(nullptr);

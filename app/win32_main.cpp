@@ -47,7 +47,10 @@ void bad_switch_message(HostLink& host, const std::string& arg) { error_message(
 
 // Shows the dialog and runs the loop until the window is gone.
 void show_until_closed(Dialog& dialog, Win32Platform& platform) {
-    Win32DialogWindow window(dialog);
+    struct QuitOnClose final : ViewEvents {
+        void closed() override { PostQuitMessage(0); }
+    } run;
+    Win32DialogWindow window(dialog, &run);
     platform.set_owner(window.hwnd());
     window.show();
     run_message_loop(window);

@@ -42,7 +42,7 @@ Group body_fields(int top) {
         ++i;
         for (ControlDef& def : parts::color_box({c.attribute, c.label, c.caption, x, y, {x, y + 16, 129, 21},
                                                  {x + 136, y + 16, 49, 21}})) {
-            if (def.role == ButtonRole::Color) def.target_found_by(ButtonCOLORClick);
+            if (def.role() == ButtonRole::Color) def.target_found_by(ButtonCOLORClick);
             g.push_back(std::move(def));
         }
     }

@@ -23,7 +23,7 @@ ControlDef label(std::string name, std::string caption, int x, int y) {
 
 ControlDef name_label(std::string name, std::string caption, std::string over, int x, int y) {
     ControlDef d = make(Kind::NameLabel, std::move(name), std::move(caption), {x, y, 0, 0});
-    d.owner = std::move(over);
+    d.spec = NameLabelSpec{std::move(over)};
     d.fixed_pitch = true;
     d.case_rule = CaseRule::LowerWithAttribute;
     return d;
@@ -41,21 +41,20 @@ ControlDef edit(std::string name, Rect r, std::string text) {
 
 ControlDef mask_edit(std::string name, Rect r, std::string mask, std::string text) {
     ControlDef d = make(Kind::MaskEdit, std::move(name), {}, r);
-    d.mask = std::move(mask);
+    d.spec = MaskSpec{std::move(mask)};
     d.text = std::move(text);
     return d;
 }
 
 ControlDef combo_edit(std::string name, Rect r, std::vector<std::string> items) {
     ControlDef d = make(Kind::ComboEdit, std::move(name), {}, r);
-    d.items = std::move(items);
+    d.spec = ListSpec{std::move(items)};
     return d;
 }
 
 ControlDef combo_list(std::string name, Rect r, std::vector<std::string> items, int selected) {
     ControlDef d = make(Kind::ComboList, std::move(name), {}, r);
-    d.items = std::move(items);
-    d.selected = selected;
+    d.spec = ListSpec{std::move(items), selected};
     return d;
 }
 
@@ -69,16 +68,14 @@ ControlDef target_combo(std::string name, Rect r) {
 
 ControlDef check_box(std::string name, std::string caption, Rect r, bool checked) {
     ControlDef d = make(Kind::CheckBox, std::move(name), std::move(caption), r);
-    d.checked = checked;
+    d.spec = CheckSpec{checked};
     return d;
 }
 
 ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
                        int selected, int columns) {
     ControlDef d = make(Kind::RadioGroup, std::move(name), std::move(caption), r);
-    d.items = std::move(items);
-    d.selected = selected;
-    d.columns = columns;
+    d.spec = ListSpec{std::move(items), selected, columns};
     return d;
 }
 
@@ -89,28 +86,25 @@ ControlDef group_box(std::string name, std::string caption, Rect r) {
 ControlDef spin(std::string name, Rect r, int min, int max, int value, int step) {
     ControlDef d = make(Kind::Spin, std::move(name), {}, r);
     d.text = std::to_string(value);
-    d.min = min;
-    d.max = max;
-    d.step = step;
+    d.spec = SpinSpec{min, max, step};
     return d;
 }
 
 ControlDef button(std::string name, std::string caption, Rect r) {
-    return make(Kind::Button, std::move(name), std::move(caption), r);
+    ControlDef d = make(Kind::Button, std::move(name), std::move(caption), r);
+    d.spec = ButtonSpec{};
+    return d;
 }
 
 ControlDef color_button(std::string name, Rect r, std::string target) {
     ControlDef d = button(std::move(name), "参照", r);
-    d.role = ButtonRole::Color;
-    d.target = std::move(target);
+    d.spec = ButtonSpec{ButtonRole::Color, std::move(target)};
     return d;
 }
 
 ControlDef browse_button(std::string name, Rect r, std::string target, FilterList filter_list, ButtonRole role) {
     ControlDef d = button(std::move(name), "参照", r);
-    d.role = role;
-    d.target = std::move(target);
-    d.filter_list = filter_list;
+    d.spec = ButtonSpec{role, std::move(target), filter_list};
     return d;
 }
 
@@ -120,7 +114,7 @@ ControlDef panel(std::string name, std::string caption, Rect r) {
 
 ControlDef hidden_list(std::string name, std::vector<std::string> items) {
     ControlDef d = make(Kind::HiddenList, std::move(name), {}, {});
-    d.items = std::move(items);
+    d.spec = ListSpec{std::move(items)};
     return d;
 }
 
@@ -130,14 +124,34 @@ ControlDef hidden_label(std::string name, std::string caption) {
 
 ControlDef ok_button(int x, int y) {
     ControlDef d = button("ButtonOK", "OK(&O)", {x, y, 73, 25});
-    d.role = ButtonRole::Ok;
+    d.spec = ButtonSpec{ButtonRole::Ok};
     return d;
 }
 
 ControlDef cancel_button(int x, int y) {
     ControlDef d = button("ButtonCancel", "ｷｬﾝｾﾙ(&C)", {x, y, 73, 25});
-    d.role = ButtonRole::Cancel;
+    d.spec = ButtonSpec{ButtonRole::Cancel};
     return d;
+}
+
+bool carries_its_kind_data(const ControlDef& d) {
+    switch (d.kind) {
+        case Kind::ComboEdit:
+        case Kind::ComboList:
+        case Kind::RadioGroup:
+        case Kind::HiddenList: return std::holds_alternative<ListSpec>(d.spec);
+        case Kind::CheckBox: return std::holds_alternative<CheckSpec>(d.spec);
+        case Kind::Spin: return std::holds_alternative<SpinSpec>(d.spec);
+        case Kind::MaskEdit: return std::holds_alternative<MaskSpec>(d.spec);
+        case Kind::Button: return std::holds_alternative<ButtonSpec>(d.spec);
+        case Kind::NameLabel: return std::holds_alternative<NameLabelSpec>(d.spec);
+        case Kind::Label:
+        case Kind::Edit:
+        case Kind::GroupBox:
+        case Kind::Panel:
+        case Kind::HiddenLabel: break;
+    }
+    return std::holds_alternative<std::monostate>(d.spec);
 }
 
 bool fills_target(ButtonRole role) {
@@ -153,13 +167,55 @@ bool fills_target(ButtonRole role) {
     return false;
 }
 
-int ControlDef::spin_clamped(long long v) const {
+namespace {
+template <class Spec>
+const Spec& spec_or_empty(const KindSpec& spec) {
+    static const Spec empty{};
+    const Spec* s = std::get_if<Spec>(&spec);
+    return s ? *s : empty;
+}
+}  // namespace
+
+const ListSpec& ControlDef::list() const { return spec_or_empty<ListSpec>(spec); }
+const SpinSpec& ControlDef::spin_spec() const { return spec_or_empty<SpinSpec>(spec); }
+const ButtonSpec& ControlDef::button_spec() const { return spec_or_empty<ButtonSpec>(spec); }
+bool ControlDef::checked() const { return spec_or_empty<CheckSpec>(spec).checked; }
+const std::string& ControlDef::mask() const { return spec_or_empty<MaskSpec>(spec).mask; }
+const std::string& ControlDef::owner() const { return spec_or_empty<NameLabelSpec>(spec).owner; }
+
+std::string ControlDef::filled() const {
+    const ButtonSpec& b = button_spec();
+    return b.target_by_name ? b.target_by_name(name) : b.target;
+}
+
+// The modifiers below belong to one kind each; a design table that uses
+// one on another kind fails at its first use (std::bad_variant_access).
+ControlDef& ControlDef::chosen_hook(ChosenFileHook hook) {
+    std::get<ButtonSpec>(spec).on_chosen = hook;
+    return *this;
+}
+
+ControlDef& ControlDef::target_found_by(TargetByName find) {
+    ButtonSpec& b = std::get<ButtonSpec>(spec);
+    b.target_by_name = find;
+    b.target.clear();
+    return *this;
+}
+
+ControlDef& ControlDef::twin(std::vector<std::string> values) {
+    ListSpec& l = std::get<ListSpec>(spec);
+    l.has_twin = true;
+    l.twin_values = std::move(values);
+    return *this;
+}
+
+int SpinSpec::clamped(long long v) const {
     if (min != max) v = std::clamp<long long>(v, min, max);
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
 
-int ControlDef::spin_stepped(int value, int steps) const {
-    return spin_clamped(static_cast<long long>(value) + static_cast<long long>(steps) * step);
+int SpinSpec::stepped(int value, int steps) const {
+    return clamped(static_cast<long long>(value) + static_cast<long long>(steps) * step);
 }
 
 const std::vector<std::string>& color_names() {
@@ -184,13 +240,13 @@ const ControlDef* DialogDesign::find(std::string_view name) const {
 
 bool DialogDesign::has_open_dialog() const {
     for (const ControlDef& c : controls)
-        if (c.kind == Kind::Button && fills_target(c.role) && c.role != ButtonRole::Color) return true;
+        if (c.kind == Kind::Button && fills_target(c.role()) && c.role() != ButtonRole::Color) return true;
     return false;
 }
 
 Controls::Piece::Piece(ControlDef d) {
-    if (d.has_twin) {
-        ControlDef twin = hidden_list(d.name + "x", d.twin_values);
+    if (d.list().has_twin) {
+        ControlDef twin = hidden_list(d.name + "x", d.list().twin_values);
         twin.case_rule = d.case_rule;
         twin.case_first = d.case_first;
         twin.case_last = d.case_last;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace corvane {
@@ -68,30 +69,71 @@ using ChosenFileHook = void (*)(Form&, const std::string& chosen_path);
 // button's own name (one handler serving several buttons).
 using TargetByName = std::string (*)(std::string_view button);
 
+// What only some kinds of control carry, one struct per kind (ControlDef's
+// `spec`).  The items of a combo box, radio group or hidden list:
+struct ListSpec {
+    std::vector<std::string> items;
+    int selected = -1;               // initial item
+    int columns = 1;                 // radio group
+    bool has_twin = false;           // a hidden twin list <name>x follows this list
+    std::vector<std::string> twin_values;
+};
+struct CheckSpec {
+    bool checked = false;
+};
+// A spin edit's limits and step; min == max means no limits.
+struct SpinSpec {
+    int min = 0, max = 0, step = 1;
+    // Whether a value lies within the limits.
+    bool within(long long value) const { return min == max || (value >= min && value <= max); }
+    // A value pulled within the limits (and within an int).
+    int clamped(long long value) const;
+    // A value after `steps` steps up (down when negative).
+    int stepped(int value, int steps) const;
+};
+struct MaskSpec {
+    std::string mask;                // "00:00"
+};
+struct ButtonSpec {
+    ButtonRole role = ButtonRole::None;
+    std::string target;              // colour/browse button: the control it fills
+    FilterList filter_list = FilterList::None;  // browse button
+    ChosenFileHook on_chosen = nullptr;
+    TargetByName target_by_name = nullptr;  // when set, it names the target instead of `target`
+};
+struct NameLabelSpec {
+    std::string owner;               // the control whose caption holds its gap
+};
+using KindSpec = std::variant<std::monostate, ListSpec, CheckSpec, SpinSpec, MaskSpec, ButtonSpec, NameLabelSpec>;
+
+struct ControlDef;
+// Whether a control carries the data of its own kind (none for a kind
+// without any) and no other kind's.
+bool carries_its_kind_data(const ControlDef& d);
+
 struct ControlDef {
     Kind kind = Kind::Label;
     std::string name;
     std::string caption;             // what a label, box or button shows
     std::string text;                // the initial text of an edit, masked edit or spin edit
-    std::vector<std::string> items;
     Rect rect;
-    int selected = -1;               // initial item of a list
-    bool checked = false;
-    int columns = 1;
-    int min = 0, max = 0, step = 1;  // spin limits; min == max means no limits
-    std::string mask;                // masked edit
     bool enabled = true;
     bool fixed_pitch = false;        // fixed-pitch font (name labels always)
     CaseRule case_rule = CaseRule::None;
     int case_first = 0, case_last = -1;  // item range the case rule touches (-1: to the end)
-    ButtonRole role = ButtonRole::None;
-    std::string target;              // colour/browse button: the control it fills
-    std::string owner;               // name label: the control whose caption holds its gap
-    bool has_twin = false;           // a hidden twin list <name>x follows this list
-    std::vector<std::string> twin_values;
-    FilterList filter_list = FilterList::None;  // browse button
-    ChosenFileHook on_chosen = nullptr;
-    TargetByName target_by_name = nullptr;  // when set, it names the target instead of `target`
+    KindSpec spec;                   // set by the constructor of the kind
+
+    // The data of one kind; the other kinds read the empty defaults.
+    const ListSpec& list() const;
+    const SpinSpec& spin_spec() const;
+    const ButtonSpec& button_spec() const;
+    const std::vector<std::string>& items() const { return list().items; }
+    bool checked() const;
+    const std::string& mask() const;
+    const std::string& owner() const;
+    ButtonRole role() const { return button_spec().role; }
+    // The control a colour or browse button fills.
+    std::string filled() const;
 
     // Modifiers for the design tables.
     ControlDef& lower_with_attribute() { case_rule = CaseRule::LowerWithAttribute; return *this; }
@@ -104,27 +146,14 @@ struct ControlDef {
     }
     ControlDef& disabled() { enabled = false; return *this; }
     ControlDef& pitch_fixed() { fixed_pitch = true; return *this; }
-    ControlDef& chosen_hook(ChosenFileHook hook) { on_chosen = hook; return *this; }
+    // A browse button's hook.
+    ControlDef& chosen_hook(ChosenFileHook hook);
     // The button finds what it fills by its name when pressed.
-    ControlDef& target_found_by(TargetByName find) {
-        target_by_name = find;
-        target.clear();
-        return *this;
-    }
-    // A spin edit's value pulled within its limits (and within an int).
-    int spin_clamped(long long value) const;
-    // A spin edit's value after `steps` steps up (down when negative).
-    int spin_stepped(int value, int steps) const;
-    // The control a colour or browse button fills.
-    std::string filled() const { return target_by_name ? target_by_name(name) : target; }
+    ControlDef& target_found_by(TargetByName find);
     // Declares the hidden twin list `<name>x` holding, index for index, the
     // values behind this list's items.  The twin follows the list's case
     // rule, so a value list and its values always change case together.
-    ControlDef& twin(std::vector<std::string> values) {
-        has_twin = true;
-        twin_values = std::move(values);
-        return *this;
-    }
+    ControlDef& twin(std::vector<std::string> values);
 };
 
 // The controls of a design: single controls and shared groups of controls,

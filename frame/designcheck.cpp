@@ -36,6 +36,7 @@ public:
 
     std::vector<std::string> run() {
         names();
+        kind_data();
         references();
         twins();
         name_labels();
@@ -60,13 +61,18 @@ private:
         }
     }
 
+    void kind_data() {
+        for (const ControlDef& c : d_.controls)
+            if (!carries_its_kind_data(c)) fault(c.name + " carries the data of another kind of control");
+    }
+
     void references() {
         for (const std::string& name : d_.tab_order)
             if (!exists(name)) fault("tab order names " + name + ", which is no control");
         for (const ClickHandler& h : d_.handlers)
             if (!exists(h.control)) fault("a click handler is bound to " + h.control + ", which is no control");
         for (const ControlDef& c : d_.controls)
-            if (fills_target(c.role) && !exists(c.filled()))
+            if (fills_target(c.role()) && !exists(c.filled()))
                 fault(c.name + " fills " + (c.filled().empty() ? std::string("nothing") : c.filled()) +
                       ", which is no control");
     }
@@ -76,18 +82,18 @@ private:
             if (c.kind != Kind::HiddenList || c.name.size() < 2 || c.name.back() != 'x') continue;
             const ControlDef* list = d_.find(c.name.substr(0, c.name.size() - 1));
             if (!list) continue;  // a value list of its own
-            if (list->items.size() != c.items.size())
-                fault(c.name + " has " + std::to_string(c.items.size()) + " items but " + list->name + " has " +
-                      std::to_string(list->items.size()));
+            if (list->items().size() != c.items().size())
+                fault(c.name + " has " + std::to_string(c.items().size()) + " items but " + list->name + " has " +
+                      std::to_string(list->items().size()));
         }
     }
 
     void name_labels() {
         for (const ControlDef& c : d_.controls) {
             if (c.kind != Kind::NameLabel) continue;
-            const ControlDef* owner = d_.find(c.owner);
+            const ControlDef* owner = d_.find(c.owner());
             if (!owner) {
-                fault(c.name + " sits over " + (c.owner.empty() ? std::string("no caption") : c.owner) +
+                fault(c.name + " sits over " + (c.owner().empty() ? std::string("no caption") : c.owner()) +
                       ", which is no control");
             } else if (!has_caption(owner->kind) || !caption_gap(owner->caption)) {
                 fault(c.name + " sits over " + owner->name + ", whose caption has no gap");
@@ -140,14 +146,18 @@ std::vector<FormCase> design_forms(const DialogDesign& d) {
                 case Kind::ComboEdit: c.text = "12"; break;
                 case Kind::MaskEdit: {
                     // The mask's digits filled with 1, 2, 1, 2, ...: "12:12".
-                    c.text = c.def->mask;
+                    c.text = c.def->mask();
                     int n = 0;
                     for (char& ch : c.text)
                         if (ch == '0') ch = n++ % 2 ? '2' : '1';
                     if (c.text.empty()) c.text = "12";
                     break;
                 }
-                case Kind::Spin: c.text = std::to_string(c.def->min == c.def->max ? 2 : c.def->max); break;
+                case Kind::Spin: {
+                    const SpinSpec& s = c.def->spin_spec();
+                    c.text = std::to_string(s.min == s.max ? 2 : s.max);
+                    break;
+                }
                 case Kind::CheckBox: c.checked = true; break;
                 default: break;
             }
@@ -155,7 +165,7 @@ std::vector<FormCase> design_forms(const DialogDesign& d) {
     }});
     for (const ControlDef& c : d.controls) {
         if (!is_list(c.kind)) continue;
-        for (int i = 0; i < static_cast<int>(c.items.size()); ++i)
+        for (int i = 0; i < static_cast<int>(c.items().size()); ++i)
             cases.push_back({"with " + c.name + " on item " + std::to_string(i), [name = c.name, kind = c.kind, i](Form& f) {
                 Control& list = f[name];
                 list.selected = i;

@@ -139,7 +139,7 @@ KeyResult Dialog::FormShortCut(int key) const {
     if (key == 27) return KeyResult::Cancel;
     if (key != 13) return KeyResult::NotTaken;
     if (const ControlDef* focused = design().find(form_.focus))
-        if (focused->kind == Kind::Button && fills_target(focused->role)) return KeyResult::PressFocused;
+        if (focused->kind == Kind::Button && fills_target(focused->role())) return KeyResult::PressFocused;
     return KeyResult::Ok;
 }
 
@@ -159,7 +159,7 @@ bool Dialog::click(const std::string& control) {
     guarded([&] {
         const ControlDef* def = design().find(control);
         if (def && def->kind == Kind::Button) {
-            switch (def->role) {
+            switch (def->role()) {
                 case ButtonRole::Color: color_click(*def); break;
                 case ButtonRole::BrowseUrl:
                 case ButtonRole::BrowsePath:
@@ -185,15 +185,15 @@ void Dialog::color_click(const ControlDef& button) {
 }
 
 void Dialog::browse_click(const ControlDef& button) {
-    std::optional<std::string> chosen = platform_.open_file(initial_folder_, filters_of(button.filter_list));
+    std::optional<std::string> chosen = platform_.open_file(initial_folder_, filters_of(button.button_spec().filter_list));
     if (!chosen) return;
-    if (button.on_chosen) button.on_chosen(form_, *chosen);
+    if (button.button_spec().on_chosen) button.button_spec().on_chosen(form_, *chosen);
     Control& target = form_[button.filled()];
-    if (button.role == ButtonRole::BrowseUrl)
+    if (button.role() == ButtonRole::BrowseUrl)
         target.text = relative_url(*chosen, host_.file_path(), native_path_style());
     else
         target.text = relative_path(initial_folder_, *chosen, native_path_style());
-    if (button.role != ButtonRole::BrowsePathStay) form_.focus = target.name();
+    if (button.role() != ButtonRole::BrowsePathStay) form_.focus = target.name();
 }
 
 TagTexts Dialog::build() {

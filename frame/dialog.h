@@ -38,20 +38,6 @@ enum class KeyResult {
     Cancel,
 };
 
-// A view's part in a dialog's run: the dialog asks it to hide (the tag OK
-// hides the window before it hands the texts over).  While alive it is the
-// dialog's hide; when it goes, hiding is a no-op again.
-class ViewHook {
-public:
-    ViewHook(DialogEnv& env, std::function<void()> hide) : env_(env) { env_.hide = std::move(hide); }
-    ~ViewHook() { env_.hide = [] {}; }
-    ViewHook(const ViewHook&) = delete;
-    ViewHook& operator=(const ViewHook&) = delete;
-
-private:
-    DialogEnv& env_;
-};
-
 class Dialog {
 public:
     Dialog(const DialogDesign& design, HostLink& host, Platform& platform);

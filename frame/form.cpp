@@ -23,10 +23,10 @@ int Control::spin_value() const {
     errno = 0;
     long long v = std::strtoll(s, &end, 10);
     bool number = end != s && *end == '\0' && text.find_first_of(" \t") == std::string::npos;
-    if (!number) return def->min;
+    if (!number) return def->spin_spec().min;
     // Beyond long long the sign still tells which limit is nearer.
     if (errno == ERANGE) v = v < 0 ? INT_MIN : INT_MAX;
-    return def->spin_clamped(v);
+    return def->spin_spec().clamped(v);
 }
 
 void Control::settle_spin() {
@@ -38,9 +38,9 @@ Form::Form(const DialogDesign& design) : design_(&design) {
     for (const ControlDef& d : design.controls) {
         Control c;
         c.def = &d;
-        c.items = d.items;
-        c.selected = d.selected;
-        c.checked = d.checked;
+        c.items = d.items();
+        c.selected = d.list().selected;
+        c.checked = d.checked();
         c.enabled = d.enabled;
         c.caption = d.caption;
         c.text = d.text;

@@ -55,8 +55,8 @@ std::optional<NameLabelPlace> place_name_label(const TextMeasure& m, const Capti
 }
 
 std::vector<Rect> radio_cells(const ControlDef& d, int caption_h) {
-    const int n = static_cast<int>(d.items.size());
-    const int cols = std::max(1, d.columns);
+    const int n = static_cast<int>(d.items().size());
+    const int cols = std::max(1, d.list().columns);
     const int rows = std::max(1, (n + cols - 1) / cols);
     const int row_h = std::max(1, (d.rect.h - caption_h - 4) / rows);
     const int col_w = (d.rect.w - 16) / cols;

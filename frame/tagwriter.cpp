@@ -43,7 +43,7 @@ bool put_text(Control& c, std::string_view v) {
             }
         return false;
     }
-    if (c.kind() == Kind::MaskEdit && !fits_mask(c.def->mask, v)) return false;
+    if (c.kind() == Kind::MaskEdit && !fits_mask(c.def->mask(), v)) return false;
     c.text = std::string(v);
     return true;
 }
@@ -96,7 +96,7 @@ bool read_number(Form& f, const Clause& c, const TagAttribute& a, const StartTag
     const std::optional<int> n = a.bare ? std::nullopt : integer(a.value);
     if (!n) return false;
     Control& spin = f[c.control];
-    if (spin.def->min != spin.def->max && (*n < spin.def->min || *n > spin.def->max)) return false;
+    if (!spin.def->spin_spec().within(*n)) return false;
     const auto when = static_cast<TagWriter::Sign>(c.number);
     if (when == TagWriter::Sign::Positive ? *n <= 0 : when == TagWriter::Sign::Negative ? *n >= 0 : *n == 0)
         return false;
@@ -149,7 +149,7 @@ bool read_repeat(Form& f, const Clause& c, const TagAttribute& a, const StartTag
     const int last = static_cast<int>(group.items.size()) - 1;
     if (const std::optional<int> n = integer(a.value)) {
         Control& spin = f[c.other];
-        if (spin.def->min != spin.def->max && (*n < spin.def->min || *n > spin.def->max)) return false;
+        if (!spin.def->spin_spec().within(*n)) return false;
         group.selected = last;
         spin.text = std::to_string(*n);
         return true;

@@ -1,10 +1,12 @@
-// What a view's controls report to the window they live in, and the guard
-// a view holds while it renders the model.
+// What a view's controls report to the window they live in, the guard a
+// view holds while it renders the model, and what passes between a view and
+// the run of its dialog.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "frame/design.h"
+#include "frame/dialog.h"
 
 namespace corvane {
 
@@ -54,7 +56,7 @@ public:
 
     // A button was pressed: OK, Cancel or a click, by the button's role.
     void pressed(const ControlDef& button) {
-        switch (button.role) {
+        switch (button.role()) {
             case ButtonRole::Ok: ok(); break;
             case ButtonRole::Cancel: cancel(); break;
             default: clicked(button.name); break;
@@ -74,6 +76,35 @@ public:
 private:
     bool& flag_;
     bool old_;
+};
+
+// The two events between a dialog's view and the rest of its run, whatever
+// draws the view.  The dialog asks the view's window to hide: a view answers
+// `hide` while it is attached to its dialog (ViewHook).  The view reports
+// that its window has gone to the `closed` of whoever runs it, which ends
+// the run.  Each side overrides the event it answers.
+class ViewEvents {
+public:
+    virtual ~ViewEvents() = default;
+    // Out of sight: the tag OK hides the window before it hands the texts over.
+    virtual void hide() {}
+    // The window has gone (OK, Cancel, Escape, the close box).
+    virtual void closed() {}
+};
+
+// A view attached to its dialog: while alive, the dialog's hide reaches the
+// view; when it goes, hiding is a no-op again.
+class ViewHook {
+public:
+    ViewHook(DialogEnv& env, ViewEvents& view) : env_(env) {
+        env_.hide = [&view] { view.hide(); };
+    }
+    ~ViewHook() { env_.hide = [] {}; }
+    ViewHook(const ViewHook&) = delete;
+    ViewHook& operator=(const ViewHook&) = delete;
+
+private:
+    DialogEnv& env_;
 };
 
 }  // namespace corvane

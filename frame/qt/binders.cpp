@@ -77,7 +77,7 @@ public:
     QWidget* make(Binding& b, QWidget* parent) const override {
         auto* e = new QLineEdit(parent);
         e->setMaxLength(kNoLimit);
-        if (b.model->kind() == Kind::MaskEdit) e->setInputMask(qt_mask(b.model->def->mask));
+        if (b.model->kind() == Kind::MaskEdit) e->setInputMask(qt_mask(b.model->def->mask()));
         return e;
     }
     void wire(Binding& b, BindingEvents& events) const override {

@@ -22,7 +22,8 @@ QRect geometry_of(const ControlDef& d, QWidget* w) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
+DialogWindow::DialogWindow(Dialog& dialog, ViewEvents* run, QWidget* parent)
+    : QWidget(parent), dialog_(dialog), run_(run) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(dialog_font());
@@ -34,7 +35,7 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QWidget(parent), d
     setObjectName(q(dialog.design().class_name));
     build();
     move(dialog.form().left, dialog.form().top);
-    hook_.emplace(dialog_.env(), [this] { hide(); });
+    hook_.emplace(dialog_.env(), static_cast<ViewEvents&>(*this));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
     qApp->installEventFilter(this);
     sync_from_model();
@@ -210,7 +211,7 @@ void DialogWindow::showEvent(QShowEvent* event) {
 void DialogWindow::closeEvent(QCloseEvent* event) {
     dialog_.ButtonCancelClick();  // closing never calls the host
     event->accept();
-    emit closed();
+    if (run_) run_->closed();
 }
 
 }  // namespace corvane

@@ -12,12 +12,13 @@
 
 namespace corvane {
 
-class DialogWindow : public QWidget, private BindingEvents {
+class DialogWindow : public QWidget, private BindingEvents, private ViewEvents {
     Q_OBJECT
 public:
     // The window shows `dialog` (in the case settings it was handed) once it
-    // is shown.
-    explicit DialogWindow(Dialog& dialog, QWidget* parent = nullptr);
+    // is shown, and reports to `run` when it has closed (OK, Cancel, Escape,
+    // the close box).
+    explicit DialogWindow(Dialog& dialog, ViewEvents* run = nullptr, QWidget* parent = nullptr);
     ~DialogWindow() override;
 
     Dialog& dialog() { return dialog_; }
@@ -28,10 +29,6 @@ public:
     QWidget* widget(const std::string& name) const;
     // Runs the key hook for a key code as the user's key press would.
     bool handle_key(int key);
-
-signals:
-    // The window has closed (OK, Cancel, Escape, the close box); the run ends.
-    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +41,8 @@ private:
     void clicked(const std::string& name) override;
     void ok() override;
     void cancel() override;
+    // ViewEvents: the dialog's hide.
+    void hide() override { QWidget::hide(); }
 
     void build();
     void set_tab_order();
@@ -51,6 +50,7 @@ private:
     Binding* binding_of(QWidget* w);
 
     Dialog& dialog_;
+    ViewEvents* run_;
     std::vector<Binding> bindings_;
     std::optional<ViewHook> hook_;
     bool syncing_ = false;

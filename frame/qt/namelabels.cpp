@@ -8,7 +8,7 @@ void attach_name_labels(std::vector<Binding>& bindings) {
     const QtMeasure measure;
     for (Binding& label : bindings) {
         if (label.model->kind() != Kind::NameLabel || !label.widget) continue;
-        Binding* owner = binding_named(bindings, label.model->def->owner);
+        Binding* owner = binding_named(bindings, label.model->def->owner());
         if (!owner || !owner->widget || !owner->binder) continue;
         const ControlDef& od = *owner->model->def;
         const QSize size = label.widget->sizeHint();

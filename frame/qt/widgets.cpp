@@ -31,13 +31,13 @@ void CaptionBox::paintEvent(QPaintEvent*) {
 
 SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), def_(def) {
     setRange(INT_MIN / 2, INT_MAX / 2);
-    setSingleStep(def.step);
+    setSingleStep(def.spin_spec().step);
 }
 
 QString SpinEdit::text_now() const { return lineEdit()->text(); }
 
 void SpinEdit::stepBy(int steps) {
-    setValue(def_.spin_stepped(value(), steps));
+    setValue(def_.spin_spec().stepped(value(), steps));
     selectAll();
 }
 

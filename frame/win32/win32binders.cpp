@@ -80,7 +80,7 @@ public:
         b.hwnd = maker.make(index, -1, d, L"EDIT", ES_AUTOHSCROLL | WS_GROUP | tab_stop(b), WS_EX_CLIENTEDGE,
                             shown_text(*b.model), d.rect);
         if (d.kind == Kind::MaskEdit) {
-            SendMessageW(b.hwnd, EM_SETLIMITTEXT, d.mask.size(), 0);
+            SendMessageW(b.hwnd, EM_SETLIMITTEXT, d.mask().size(), 0);
             subclass_edit(b, mask_edit_proc);
         }
     }
@@ -91,7 +91,7 @@ public:
 
 private:
     static std::wstring shown_text(const Control& m) {
-        return m.kind() == Kind::MaskEdit ? masked(m.def->mask, wide(m.text)) : wide(m.text);
+        return m.kind() == Kind::MaskEdit ? masked(m.def->mask(), wide(m.text)) : wide(m.text);
     }
 };
 

@@ -27,7 +27,7 @@ LRESULT CALLBACK mask_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                          msg == WM_CUT || msg == WM_CLEAR;
     Win32Binding* b = editing ? edit_binding(hwnd) : nullptr;
     if (!b) return pass_on(hwnd, msg, wp, lp);
-    const std::string& mask = b->model->def->mask;
+    const std::string& mask = b->model->def->mask();
     auto place = [&](size_t i) { return i < mask.size() && mask[i] == '0'; };
     auto put = [&](std::wstring text, size_t caret) {
         SetWindowTextW(hwnd, text.c_str());

@@ -5,7 +5,7 @@ namespace corvane {
 void attach_name_labels(std::vector<Win32Binding>& bindings, HWND dialog, const TextMeasure& measure) {
     for (Win32Binding& label : bindings) {
         if (label.model->kind() != Kind::NameLabel || !label.hwnd) continue;
-        Win32Binding* owner = binding_named(bindings, label.model->def->owner);
+        Win32Binding* owner = binding_named(bindings, label.model->def->owner());
         if (!owner || !owner->hwnd || !owner->binder) continue;
         const ControlDef& od = *owner->model->def;
         RECT orc;

@@ -19,7 +19,7 @@ bool is_combo(Kind k) { return k == Kind::ComboEdit || k == Kind::ComboList; }
 
 }  // namespace
 
-Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
+Win32DialogWindow::Win32DialogWindow(Dialog& dialog, ViewEvents* run) : dialog_(dialog), run_(run) {
     face_brush_ = GetSysColorBrush(COLOR_BTNFACE);
     window_brush_ = GetSysColorBrush(COLOR_WINDOW);
     const DialogDesign& design = dialog.design();
@@ -44,9 +44,7 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog) : dialog_(dialog) {
                             GetModuleHandleW(nullptr), this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
     build();
-    hook_.emplace(dialog_.env(), [this] {
-        if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-    });
+    hook_.emplace(dialog_.env(), static_cast<ViewEvents&>(*this));
     // The controls show the model from the first show on (show()).
 }
 
@@ -202,8 +200,8 @@ LRESULT Win32DialogWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             cancel();
             return 0;
         case WM_DESTROY:
-            destroyed_ = true;
             hwnd_ = nullptr;
+            if (run_) run_->closed();
             return 0;
         default:
             break;
@@ -244,13 +242,17 @@ void Win32DialogWindow::cancel() {
     destroy();
 }
 
+void Win32DialogWindow::hide() {
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
 void Win32DialogWindow::destroy() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
 void Win32DialogWindow::spin_step(Binding& b, int steps) {
     Control& m = *b.model;
-    m.text = std::to_string(m.def->spin_stepped(m.spin_value(), steps));
+    m.text = std::to_string(m.def->spin_spec().stepped(m.spin_value(), steps));
     {
         SyncGuard guard(syncing_);
         sync(b);
@@ -360,7 +362,7 @@ int Win32DialogWindow::gap_pad(const std::string& name) const {
 
 void run_message_loop(Win32DialogWindow& window) {
     MSG msg;
-    while (!window.closed() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (!window.pre_translate(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

@@ -14,10 +14,11 @@
 
 namespace corvane {
 
-class Win32DialogWindow final : private ControlEvents {
+class Win32DialogWindow final : private ControlEvents, private ViewEvents {
 public:
     // Creates the window and its controls, hidden, at the form's position.
-    explicit Win32DialogWindow(Dialog& dialog);
+    // The window reports to `run` when it has gone.
+    explicit Win32DialogWindow(Dialog& dialog, ViewEvents* run = nullptr);
     ~Win32DialogWindow();
     Win32DialogWindow(const Win32DialogWindow&) = delete;
     Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
@@ -51,9 +52,6 @@ public:
     // Called by the loop after each message: follows the keyboard focus.
     void track_focus();
 
-    // True once the window is gone (OK, Cancel, Escape, the close box).
-    bool closed() const { return destroyed_; }
-
 private:
     using Binding = Win32Binding;
 
@@ -68,6 +66,8 @@ private:
     void clicked(const std::string& name) override;
     void ok() override;
     void cancel() override;
+    // ViewEvents: the dialog's hide.
+    void hide() override;
 
     void on_command(int id, int code, HWND from);
     void spin_step(Binding& b, int steps);
@@ -79,6 +79,7 @@ private:
     const Binding* binding(const std::string& name) const;
 
     Dialog& dialog_;
+    ViewEvents* run_;
     std::optional<ViewHook> hook_;
     HWND hwnd_ = nullptr;
     Win32Measure measure_;
@@ -86,13 +87,13 @@ private:
     std::vector<ControlMaker::IdRef> ids_;  // by control id - kFirstControlId
     bool syncing_ = false;
     bool shown_ = false;
-    bool destroyed_ = false;
     HWND last_focus_ = nullptr;
     HBRUSH face_brush_ = nullptr;
     HBRUSH window_brush_ = nullptr;
 };
 
-// Runs the message loop until the window is gone.
+// Runs the message loop until the thread's quit message: the run posts it
+// when the window reports that it has gone (PostQuitMessage).
 void run_message_loop(Win32DialogWindow& window);
 
 }  // namespace corvane

@@ -55,6 +55,7 @@ TEST(FrameGui, EnterInAnEditConfirmsWithTheTypedValues) {
     EXPECT_EQ(r.host.start, "<FONT SIZE=\"+3\" COLOR=\"red\">");
     EXPECT_EQ(r.host.end, "</FONT>");
     EXPECT_FALSE(r.window.isVisible());
+    EXPECT_EQ(r.run.closed_count, 1);
 }
 
 TEST(FrameGui, EnterWithShiftOrCtrlStillConfirms) {
@@ -69,12 +70,14 @@ TEST(FrameGui, EscapeClosesWithoutCallingTheHost) {
     ShownDialog r(TFormHR());
     r.key(r.get<QLineEdit>("EditSIZE"), Qt::Key_Escape);
     EXPECT_FALSE(r.window.isVisible());
+    EXPECT_EQ(r.run.closed_count, 1);
     EXPECT_EQ(r.host.set_data_count, 0);
 }
 
 TEST(FrameGui, CloseBoxAndCancelCallNothing) {
     ShownDialog a(TFormHn());
     a.window.close();
+    EXPECT_EQ(a.run.closed_count, 1);
     EXPECT_EQ(a.host.set_data_count, 0);
     ShownDialog b(TFormHn());
     b.get<QPushButton>("ButtonCancel")->click();

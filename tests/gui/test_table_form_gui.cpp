@@ -246,7 +246,7 @@ TEST(TableFormGui, EveryControlFitsTheClientAreaWithoutOverlapOrClipping) {
                     const std::string b = shown[j]->objectName().toStdString();
                     const ControlDef* da = design().find(a);
                     const ControlDef* db = design().find(b);
-                    if ((da && da->owner == b) || (db && db->owner == a)) continue;
+                    if ((da && da->owner() == b) || (db && db->owner() == a)) continue;
                     EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry())) << what << " " << a << " " << b;
                 }
             }

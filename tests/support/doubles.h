@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/platform.h"
+#include "frame/viewevents.h"
 #include "host/hostlink.h"
 
 namespace corvane::test {
@@ -86,6 +87,15 @@ public:
     }
     void show_error(const std::string& text) override { errors.push_back(text); }
     void show_message(const std::string& title, const std::string& text) override { messages.emplace_back(title, text); }
+};
+
+// Counts the events between a view and its run: as a view's run, the
+// view's reports that its window has gone; as a view, the dialog's hides.
+struct CountedEvents final : ViewEvents {
+    int closed_count = 0;
+    int hides = 0;
+    void closed() override { ++closed_count; }
+    void hide() override { ++hides; }
 };
 
 }  // namespace corvane::test

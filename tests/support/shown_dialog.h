@@ -20,11 +20,12 @@ struct ShownDialog {
     RecordingHost host;
     FakePlatform platform;
     Dialog dialog;
+    CountedEvents run;
     DialogWindow window;
 
     explicit ShownDialog(const DialogDesign& d, CaseSettings cs = {0, 0, 1}, const std::string& edited_file = {})
         : dialog(d, host, platform),
-          window((host.file_path_bytes = edited_file, dialog.create(), dialog.set_case_settings(cs), dialog)) {
+          window((host.file_path_bytes = edited_file, dialog.create(), dialog.set_case_settings(cs), dialog), &run) {
         window.show();
         QApplication::processEvents();
     }

@@ -76,6 +76,11 @@ const DialogDesign& faulty() {
             hidden_list("RadioGroupALIGNx", {"", "b"}),
             color_button("ButtonCOLOR", {0, 0, 1, 1}, "ComboBoxCOLR"),
             color_button("ButtonTEXT", {0, 0, 1, 1}, "ComboBoxCOLOR").target_found_by(box_of),
+            [] {
+                ControlDef limits = edit("EditLIMITS", {0, 120, 10, 10});
+                limits.spec = SpinSpec{0, 9, 1};
+                return limits;
+            }(),
         },
         .tab_order = {"EditA", "EditSIZ"},
         .build = reads_missing_only_when_checked,
@@ -97,6 +102,7 @@ TEST(Designs, TheCheckNamesEachFaultWithDialogAndControl) {
              "TFormFaulty: RadioGroupALIGNx has 2 items but RadioGroupALIGN has 3",
              "TFormFaulty: LabelB sits over Label2, whose caption has no gap",
              "TFormFaulty: LabelC sits over LabelNone, which is no control",
+             "TFormFaulty: EditLIMITS carries the data of another kind of control",
              "TFormFaulty: the click handler of CheckBoxA fails on the default form: TFormFaulty has no control EditGone",
              "TFormFaulty: the builder fails with every edit filled and every box checked: TFormFaulty has no control "
              "EditMissing",
@@ -115,7 +121,7 @@ TEST(Designs, ATwinIsDeclaredWithItsListAndTakesItsCaseRule) {
     ASSERT_EQ(controls.size(), 4u);
     EXPECT_EQ(controls[1].name, "RadioGroupALIGNx");
     EXPECT_EQ(controls[1].kind, Kind::HiddenList);
-    EXPECT_EQ(controls[1].items, (std::vector<std::string>{"", "left"}));
+    EXPECT_EQ(controls[1].items(), (std::vector<std::string>{"", "left"}));
     EXPECT_EQ(controls[1].case_rule, CaseRule::UpperWithValue);
     EXPECT_EQ(controls[1].case_first, 1);
     EXPECT_EQ(controls[2].name, "EditA");

@@ -203,7 +203,7 @@ TEST(ImageDialogs, ShowStepTouchesExactlyTheListedControls) {
         EXPECT_EQ(f.caption, c.caption);
         std::set<std::string> changed;
         for (const Control& ctl : f.controls())
-            if (ctl.caption != ctl.def->caption || ctl.items != ctl.def->items) changed.insert(ctl.name());
+            if (ctl.caption != ctl.def->caption || ctl.items != ctl.def->items()) changed.insert(ctl.name());
         EXPECT_EQ(changed, c.changed) << c.design().class_name << " " << c.cs.element << c.cs.attribute << c.cs.value;
     }
 }

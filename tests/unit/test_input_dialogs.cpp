@@ -182,7 +182,7 @@ TEST(InputDialogs, ShowStepLowersTheOwnNameLabelsAndNothingElse) {
         for (const Control& c : dialog.form().controls()) {
             const std::string& designed = c.def->caption;
             EXPECT_EQ(c.caption, c.kind() == Kind::NameLabel ? to_lower_ascii(designed) : designed) << c.name();
-            EXPECT_EQ(c.items, c.def->items) << c.name();
+            EXPECT_EQ(c.items, c.def->items()) << c.name();
         }
     }
 }

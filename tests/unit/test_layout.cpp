@@ -130,7 +130,7 @@ TEST(Layout, RadioCells) {
     const ControlDef& spin = *bgsound.find("CSpinEditLOOP");
     const std::vector<Rect> loop_cells = radio_cells(loop, 12);
     const Rect& last = loop_cells.back();
-    const int w = radio_width(last, 13, measure.width(font_of(loop), loop.items.back()));
+    const int w = radio_width(last, 13, measure.width(font_of(loop), loop.items().back()));
     EXPECT_LT(w, last.w);
     EXPECT_LE(loop.rect.x + last.x + w, spin.rect.x);
     EXPECT_EQ(radio_width(last, 13, 1000), last.w) << "never wider than its cell";
@@ -149,9 +149,9 @@ TEST(Layout, SpinSteppingStaysWithinLimitsAndInt) {
         {free, INT_MAX - 1, 1, INT_MAX}, {free, INT_MIN + 1, -1, INT_MIN}, {free, 7, 0, 7},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.d.spin_stepped(c.value, c.steps), c.expected) << c.d.name << " " << c.value << " " << c.steps;
-    EXPECT_EQ(limited.spin_clamped(-1LL << 40), -5);
-    EXPECT_EQ(free.spin_clamped(1LL << 40), INT_MAX);
+        EXPECT_EQ(c.d.spin_spec().stepped(c.value, c.steps), c.expected) << c.d.name << " " << c.value << " " << c.steps;
+    EXPECT_EQ(limited.spin_spec().clamped(-1LL << 40), -5);
+    EXPECT_EQ(free.spin_spec().clamped(1LL << 40), INT_MAX);
 }
 
 // OK and Cancel are known by their roles in every design, and only they
@@ -163,10 +163,10 @@ TEST(Layout, OkAndCancelAreButtonRoles) {
     for (const DialogDesign* d : designs) {
         for (const ControlDef& c : d->controls) {
             const bool ok = c.name == "ButtonOK", cancel = c.name == "ButtonCancel";
-            EXPECT_EQ(c.role == ButtonRole::Ok, ok) << d->class_name << " " << c.name;
-            EXPECT_EQ(c.role == ButtonRole::Cancel, cancel) << d->class_name << " " << c.name;
+            EXPECT_EQ(c.role() == ButtonRole::Ok, ok) << d->class_name << " " << c.name;
+            EXPECT_EQ(c.role() == ButtonRole::Cancel, cancel) << d->class_name << " " << c.name;
             if (ok || cancel) {
-                EXPECT_FALSE(fills_target(c.role));
+                EXPECT_FALSE(fills_target(c.role()));
             }
         }
     }
@@ -210,11 +210,12 @@ TEST(Layout, SettingsHandedOnceAndTheViewsHide) {
     dialog.FormShow();
     EXPECT_EQ(dialog.form().caption, "Pelinor - HTML : フォント <font>");
     EXPECT_EQ(dialog.case_settings().element, 1);
-    int hidden = 0;
+    test::CountedEvents view;
     {
-        ViewHook hook(dialog.env(), [&] { ++hidden; });
+        ViewHook hook(dialog.env(), view);
         dialog.env().hide();
     }
     dialog.env().hide();  // the view is gone: nothing to hide
-    EXPECT_EQ(hidden, 1);
+    EXPECT_EQ(view.hides, 1);
+    EXPECT_EQ(view.closed_count, 0);
 }

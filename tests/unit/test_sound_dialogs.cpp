@@ -321,9 +321,9 @@ TEST(SoundDialogs, ShowStepAdaptsCaptionsLabelsAndValueLists) {
 TEST(SoundDialogs, DesignedStartState) {
     Form bg(TFormBGSOUND());
     EXPECT_EQ(bg.text("CSpinEditVOLUME"), "0");
-    EXPECT_EQ(bg["CSpinEditVOLUME"].def->step, 100);
-    EXPECT_EQ(bg["CSpinEditBALANCE"].def->min, -10000);
-    EXPECT_EQ(bg["CSpinEditBALANCE"].def->max, 10000);
+    EXPECT_EQ(bg["CSpinEditVOLUME"].def->spin_spec().step, 100);
+    EXPECT_EQ(bg["CSpinEditBALANCE"].def->spin_spec().min, -10000);
+    EXPECT_EQ(bg["CSpinEditBALANCE"].def->spin_spec().max, 10000);
     Form live(TFormLiveAudio());
     EXPECT_EQ(live.text("MaskEditSTARTTIME"), "  :  ");
     EXPECT_EQ(live.text("MaskEditENDTIME"), "  :  ");

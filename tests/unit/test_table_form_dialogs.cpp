@@ -364,7 +364,7 @@ TEST(TableFormDialogs, ShowStepAdaptsEachListedControlToItsRole) {
         for (const std::string& name : r.value_lists) {
             const Control& list = lowered.form()[name];
             for (size_t i = 0; i < list.items.size(); ++i)
-                EXPECT_EQ(list.items[i], to_upper_ascii(d.find(name)->items[i])) << d.class_name << " " << name;
+                EXPECT_EQ(list.items[i], to_upper_ascii(d.find(name)->items()[i])) << d.class_name << " " << name;
         }
     }
 }
@@ -444,15 +444,15 @@ TEST(TableFormDialogs, DefaultsAndTabOrders) {
         // Only the colour and browse buttons keep Enter for themselves.
         for (const ControlDef& c : d.controls)
             if (c.kind == Kind::Button && c.name != "ButtonOK" && c.name != "ButtonCancel") {
-                EXPECT_NE(c.role, ButtonRole::None) << d.class_name << " " << c.name;
+                EXPECT_NE(c.role(), ButtonRole::None) << d.class_name << " " << c.name;
             }
     }
-    EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->min, 0);
-    EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->max, 99);
-    EXPECT_EQ(TFormFORM().find("ButtonACTION")->filter_list, FilterList::Scripts);
-    EXPECT_EQ(TFormTABLE().find("ButtonBACKGROUND")->filter_list, FilterList::Images);
+    EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->spin_spec().min, 0);
+    EXPECT_EQ(TFormSELECT().find("CSpinEditOPTION")->spin_spec().max, 99);
+    EXPECT_EQ(TFormFORM().find("ButtonACTION")->button_spec().filter_list, FilterList::Scripts);
+    EXPECT_EQ(TFormTABLE().find("ButtonBACKGROUND")->button_spec().filter_list, FilterList::Images);
     for (auto design : {TFormTABLE, TFormTR, TFormTDTH})
-        EXPECT_EQ(design().find("ButtonBGCOLOR")->target, "ComboBoxBGCOLOR");
+        EXPECT_EQ(design().find("ButtonBGCOLOR")->button_spec().target, "ComboBoxBGCOLOR");
 }
 
 TEST(TableFormDialogs, ColourButtonFillsTheBoxTheBuilderReads) {

@@ -21,6 +21,7 @@ using namespace corvane;
 
 namespace {
 
+using test::CountedEvents;
 using test::FakePlatform;
 
 // The editor link of these tests: the window at (120, 90).
@@ -97,7 +98,7 @@ std::string adapted(const ControlDef& d, const std::string& text, const CaseSett
 }
 
 std::vector<std::string> adapted_items(const ControlDef& d, const CaseSettings& cs) {
-    std::vector<std::string> items = d.items;
+    std::vector<std::string> items = d.items();
     const int n = static_cast<int>(items.size());
     const int last = d.case_last < 0 ? n - 1 : std::min(d.case_last, n - 1);
     for (int i = d.case_first; i <= last; ++i) items[static_cast<size_t>(i)] = adapted(d, items[static_cast<size_t>(i)], cs);
@@ -194,7 +195,7 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
         if (d.kind == Kind::ComboEdit || d.kind == Kind::ComboList) {
             const std::string got = join(combo_items(h)), expect = join(adapted_items(d, cs));
             if (got != expect) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " items " + got + " want " + expect));
-            if (d.kind == Kind::ComboList && SendMessageW(h, CB_GETCURSEL, 0, 0) != d.selected)
+            if (d.kind == Kind::ComboList && SendMessageW(h, CB_GETCURSEL, 0, 0) != d.list().selected)
                 wintest::fail(__FILE__, __LINE__, WHERE(d.name + " selection"));
         }
         if (d.kind == Kind::RadioGroup) {
@@ -205,7 +206,7 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
             for (size_t i = 0; i < radios.size() && i < items.size(); ++i) {
                 if (utf8(text_of(radios[i])) != items[i]) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " item " + items[i]));
                 const bool on = SendMessageW(radios[i], BM_GETCHECK, 0, 0) == BST_CHECKED;
-                if (on != (static_cast<int>(i) == (design.on_create ? c.selected : d.selected))) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " check " + std::to_string(i)));
+                if (on != (static_cast<int>(i) == (design.on_create ? c.selected : d.list().selected))) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " check " + std::to_string(i)));
                 RECT r = rect_in(top, radios[i]);
                 if (r.left < box.left || r.right > box.right || r.top < box.top || r.bottom > box.bottom)
                     wintest::fail(__FILE__, __LINE__, WHERE(d.name + " radio outside its box"));
@@ -213,16 +214,16 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
                     wintest::fail(__FILE__, __LINE__, WHERE(d.name + " no radio button"));
             }
         }
-        if (d.kind == Kind::CheckBox && (SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != d.checked)
+        if (d.kind == Kind::CheckBox && (SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != d.checked())
             wintest::fail(__FILE__, __LINE__, WHERE(d.name + " check"));
 
         // Position and size as designed; a name label on its caption's gap.
         RECT r = rect_in(top, h);
         if (d.kind == Kind::Spin) r.right = rect_in(top, w.up_down(d.name)).right;
         if (d.kind == Kind::NameLabel) {
-            HWND owner = w.control(d.owner);
+            HWND owner = w.control(d.owner());
             RECT o = owner ? rect_in(top, owner) : RECT{};
-            const ControlDef* od = design.find(d.owner);
+            const ControlDef* od = design.find(d.owner());
             // On the line of the owner's caption that holds the gap.
             const std::string oc = od ? od->caption : std::string();
             const auto gap = caption_gap(oc);
@@ -231,7 +232,7 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
             const LONG line_top = o.top + (o.bottom - o.top) * line / lines;
             const bool beside = owner && r.left > o.left && r.top >= line_top - 2 && r.top <= line_top + 8 &&
                                 (od->rect.w == 0 || r.right <= o.right);
-            if (!beside) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " is not on the caption of " + d.owner));
+            if (!beside) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " is not on the caption of " + d.owner()));
         } else {
             const bool placed = r.left == d.rect.x && r.top == d.rect.y &&
                                 (d.rect.w == 0 || r.right - r.left == d.rect.w) &&
@@ -339,10 +340,11 @@ struct Shown {
     FakeHost host;
     FakePlatform platform;
     Dialog dialog{every_kind(), host, platform};
+    CountedEvents run;
     std::optional<Win32DialogWindow> window;
     Shown() {
         dialog.create();
-        window.emplace(dialog);
+        window.emplace(dialog, &run);
         window->show();
         pump(*window);
     }
@@ -374,7 +376,7 @@ TEST(EnterConfirmsFromAnEditAndHandsTheTextsOver) {
     CHECK_EQ(s.host.set_data_count, 1);
     CHECK_EQ(s.host.start, std::string("abc||5|0|"));  // an untouched masked edit holds nothing
     CHECK_EQ(s.host.end, std::string("checked"));
-    CHECK(s.w().closed());
+    CHECK_EQ(s.run.closed_count, 1);
 }
 
 TEST(EscapeAndTheCloseBoxNeverCallTheHost) {
@@ -382,13 +384,13 @@ TEST(EscapeAndTheCloseBoxNeverCallTheHost) {
         Shown s;
         s.focus("EditA");
         s.key(s.h("EditA"), VK_ESCAPE);
-        CHECK(s.w().closed());
+        CHECK_EQ(s.run.closed_count, 1);
         CHECK_EQ(s.host.set_data_count, 0);
     }
     {
         Shown s;
         SendMessageW(s.w().hwnd(), WM_CLOSE, 0, 0);
-        CHECK(s.w().closed());
+        CHECK_EQ(s.run.closed_count, 1);
         CHECK_EQ(s.host.set_data_count, 0);
     }
 }
@@ -399,7 +401,7 @@ TEST(EnterOnTheColourButtonPressesIt) {
     s.focus("ButtonCOLOR");
     s.key(s.h("ButtonCOLOR"), VK_RETURN);
     CHECK_EQ(s.platform.color_initials.size(), size_t{1});
-    CHECK(!s.w().closed());
+    CHECK_EQ(s.run.closed_count, 0);
     CHECK_EQ(s.dialog.form().text("ComboBoxCOLOR"), std::string("#FF8000"));
     CHECK_EQ(utf8(text_of(s.h("ComboBoxCOLOR"))), std::string("#FF8000"));
     CHECK_EQ(s.w().name_of(GetFocus()), std::string("ComboBoxCOLOR"));
@@ -418,7 +420,7 @@ TEST(AltOConfirmsAltCCancels) {
         s.focus("CheckBoxA");
         PostMessageW(s.h("CheckBoxA"), WM_SYSCHAR, L'c', 1 << 29);
         pump(s.w());
-        CHECK(s.w().closed());
+        CHECK_EQ(s.run.closed_count, 1);
         CHECK_EQ(s.host.set_data_count, 0);
     }
 }
