@@ -12,17 +12,6 @@ namespace corvane {
 
 namespace {
 
-// A platform that answers every dialog with Cancel.
-class QuietPlatform final : public Platform {
-public:
-    std::optional<Rgb> choose_color(Rgb) override { return std::nullopt; }
-    std::optional<std::string> open_file(const std::string&, const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    void show_error(const std::string&) override {}
-    void show_message(const std::string&, const std::string&) override {}
-};
-
 bool is_list(Kind k) { return k == Kind::RadioGroup || k == Kind::ComboList || k == Kind::ComboEdit; }
 
 bool has_caption(Kind k) {

@@ -35,4 +35,16 @@ public:
     virtual void show_message(const std::string& title, const std::string& text) = 0;
 };
 
+// A platform that answers every dialog with Cancel and shows nothing: for
+// runs nobody watches (the design check, the fuzzers).
+class QuietPlatform final : public Platform {
+public:
+    std::optional<Rgb> choose_color(Rgb) override { return std::nullopt; }
+    std::optional<std::string> open_file(const std::string&, const std::vector<FileFilter>&) override {
+        return std::nullopt;
+    }
+    void show_error(const std::string&) override {}
+    void show_message(const std::string&, const std::string&) override {}
+};
+
 }  // namespace corvane

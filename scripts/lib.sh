@@ -81,6 +81,21 @@ corvane_xvfb_start() {
     export DISPLAY=":$(cat "$number")"
 }
 
+# The display a benchmark maps its windows on: the caller's, else an Xvfb
+# of its own, which corvane_bench_display_stop ends.
+corvane_bench_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    CORVANE_BENCH_XVFB_WORK=$(mktemp -d)
+    corvane_xvfb_start "$CORVANE_BENCH_XVFB_WORK" -screen 0 1280x1024x24 ||
+        { echo "bench: Xvfb did not start" >&2; return 1; }
+    CORVANE_BENCH_XVFB_PID=$CORVANE_XVFB_PID
+}
+corvane_bench_display_stop() {
+    [ -n "${CORVANE_BENCH_XVFB_PID:-}" ] && kill "$CORVANE_BENCH_XVFB_PID" 2>/dev/null
+    [ -n "${CORVANE_BENCH_XVFB_WORK:-}" ] && rm -rf "$CORVANE_BENCH_XVFB_WORK"
+    return 0
+}
+
 # Wine and a virtual display for the Windows tests, used by tests/win/run,
 # scripts/shots --win and scripts/bench windialog:
 #   wine_env_start BUILD_DIR   makes WINE_WORK=BUILD_DIR/wine with a fresh

@@ -8,11 +8,7 @@ set -euo pipefail
 corvane_install xvfb libx11-dev libxtst-dev
 cmake --build "$CORVANE_BUILD" --target corvane bare_dialog font_dialog >&2
 gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst
-if [ -z "${DISPLAY:-}" ]; then
-    xvfb_work=$(mktemp -d)
-    corvane_xvfb_start "$xvfb_work" -screen 0 1280x1024x24 || { echo "bench: Xvfb did not start" >&2; exit 1; }
-    xvfb_pid=$CORVANE_XVFB_PID
-fi
+corvane_bench_display
 runs=${CORVANE_BENCH_RUNS:-15}
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 # A run whose window never maps (maptime gives up) adds no figure.
@@ -23,7 +19,7 @@ map_ms() {
 # The programs take turns, run by run, so that a change in the
 # machine's load falls on all of them alike.
 work=$(mktemp -d)
-trap 'rm -rf "$work" "${xvfb_work:-}"; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid' EXIT
+trap 'rm -rf "$work"; corvane_bench_display_stop' EXIT
 for _ in $(seq $runs); do
     map_ms "$CORVANE_BUILD/corvane" /FONT >> "$work/corvane"
     map_ms "$CORVANE_BUILD/font_dialog" >> "$work/same"

@@ -7,14 +7,10 @@ set -euo pipefail
 corvane_install xvfb libx11-dev libxtst-dev
 cmake --build "$CORVANE_BUILD" --target corvane >&2
 gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst
-if [ -z "${DISPLAY:-}" ]; then
-    xvfb_work=$(mktemp -d)
-    corvane_xvfb_start "$xvfb_work" -screen 0 1280x1024x24 || { echo "bench: Xvfb did not start" >&2; exit 1; }
-    xvfb_pid=$CORVANE_XVFB_PID
-fi
+corvane_bench_display
 runs=${CORVANE_BENCH_RUNS:-15}
 work=$(mktemp -d)
-trap 'rm -rf "$work" "${xvfb_work:-}"; [ -n "${xvfb_pid:-}" ] && kill $xvfb_pid' EXIT
+trap 'rm -rf "$work"; corvane_bench_display_stop' EXIT
 # 1 MiB of lines of text, between the tags for /EDIT, alone for /FONT.
 head -c 1048576 /dev/zero | tr '\0' 'x' | fold -w 63 >"$work/content"
 { printf '<FONT SIZE="+3" COLOR="red">'; cat "$work/content"; printf '</FONT>'; } >"$work/element"

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dialogs/editrun.h"
+#include "frame/platform.h"
 #include "frame/tagreader.h"
 #include "host/hostlink.h"
 
@@ -33,16 +34,6 @@ public:
     int GetBufSize(int) override { return static_cast<int>(selection.size()); }
     std::string GetData(int size) override { return selection.substr(0, static_cast<size_t>(size)); }
     CodePage code_page() const override { return CodePage::Utf8; }
-};
-
-class FuzzPlatform final : public Platform {
-public:
-    std::optional<Rgb> choose_color(Rgb) override { return std::nullopt; }
-    std::optional<std::string> open_file(const std::string&, const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    void show_error(const std::string&) override {}
-    void show_message(const std::string&, const std::string&) override {}
 };
 
 void check(bool ok, const char* what) {
@@ -74,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // nothing handed over: the editor keeps its selection
     }
     check(found.element.has_value(), "an accepted selection is one element");
-    FuzzPlatform platform;
+    QuietPlatform platform;
     Dialog dialog(run.design(), host, platform);
     dialog.create();
     run.attach(dialog);
