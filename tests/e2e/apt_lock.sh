@@ -65,3 +65,14 @@ if awk -v e="$elapsed" -v h="$held" 'BEGIN { exit !(e < h - 1) }'; then
     exit 1
 fi
 echo "ok corvane_install waited $elapsed s for the lock held $held s, then passed"
+
+# A package apt cannot find: corvane_install fails and names it, so that a
+# run never goes on quietly without it.
+CORVANE_PACKAGES="" corvane_install corvane-no-such-package > "$work/missing.log" 2>&1
+status=$?
+if [ $status -eq 0 ] || ! grep -q 'could not install corvane-no-such-package' "$work/missing.log"; then
+    cat "$work/missing.log"
+    echo "FAIL corvane_install of a package apt cannot find: status $status, no message naming it"
+    exit 1
+fi
+echo "ok corvane_install names the package it could not install"
