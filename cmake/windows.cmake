@@ -11,6 +11,12 @@ foreach(layer corvane_common corvane_host corvane_comment corvane_frame corvane_
   target_compile_options(${layer} PRIVATE -Wno-restrict -Wno-maybe-uninitialized)
 endforeach()
 
+# Sections start on page boundaries in the file as in memory, so that a
+# loader can map the program and its DLLs page by page from the file; with
+# the linker's default of 512 bytes Wine reads the whole image into private
+# memory (about 1 MiB more at start-up for corvane.exe).
+add_link_options(-Wl,--file-alignment,4096)
+
 set(WIN_GEN ${CMAKE_BINARY_DIR}/gen)
 file(MAKE_DIRECTORY ${WIN_GEN})
 

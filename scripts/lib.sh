@@ -9,24 +9,49 @@ CORVANE_BUILD=${CORVANE_BUILD:-$CORVANE_ROOT/build}
 # Debian packages needed to build, run and test.
 CORVANE_PACKAGES="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic"
 
+# apt-get as root (through sudo otherwise). It waits up to ten minutes for
+# the package manager's lock when another apt-get or dpkg holds it, as on a
+# fresh machine running its own package jobs at boot, instead of failing.
+CORVANE_APT_LOCK_TIMEOUT=600
+corvane_apt_get() {
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env ${APT_CONFIG:+APT_CONFIG="$APT_CONFIG"} DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout="$CORVANE_APT_LOCK_TIMEOUT" "$@"
+}
+
+# Installs the packages named (and CORVANE_PACKAGES) that are missing. A
+# name with an architecture (wine32:i386) adds that architecture to dpkg
+# first where it lacks it.
 corvane_install() {
     local missing=() p
     for p in $CORVANE_PACKAGES "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}" >&2
-    $sudo apt-get update -qq >&2 || return 1
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2 || return 1
+    local arch
+    for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*:\(.*\)$/\1/p' | sort -u); do
+        [ "$arch" = "$(dpkg --print-architecture)" ] && continue
+        dpkg --print-foreign-architectures | grep -qx "$arch" && continue
+        echo "Adding the package architecture $arch (dpkg --add-architecture $arch)" >&2
+        "${sudo[@]}" dpkg --add-architecture "$arch" ||
+            { echo "corvane_install: dpkg --add-architecture $arch failed, so ${missing[*]} cannot be installed" >&2; return 1; }
+    done
+    corvane_apt_get update -qq >&2 &&
+        corvane_apt_get install -y -qq --no-install-recommends "${missing[@]}" >&2 ||
+        { echo "corvane_install: could not install ${missing[*]} (see apt-get above)" >&2; return 1; }
 }
 
 # The Windows build (scripts/winbuild) and its tests under Wine and Xvfb
-# (tests/win/run): the cross compilers, zip; Wine, a virtual display, a key
-# sender, and the Japanese locale's source for Wine's code page.
+# (tests/win/run): the cross compilers, zip; Wine for 64-bit and for 32-bit
+# programs (the shipped build is i686; Debian's 32-bit Wine comes from the
+# i386 architecture), a virtual display, a key sender, the Japanese locale's
+# source for Wine's code page, and unzip for the shipped zip.
 CORVANE_WINDOWS_BUILD_PACKAGES="mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix zip"
-CORVANE_WINDOWS_TEST_PACKAGES="wine wine64 fonts-wine xvfb xdotool locales"
+CORVANE_WINDOWS_TEST_PACKAGES="wine wine64 wine32:i386 fonts-wine xvfb xdotool locales unzip"
 
 corvane_install_windows_build() { CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_BUILD_PACKAGES; }
 corvane_install_windows_tests() { CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_TEST_PACKAGES; }
