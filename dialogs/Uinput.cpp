@@ -75,7 +75,7 @@ Group attribute_controls(const Placed& p) {
     const int ly = p.y + 4 - static_cast<int>(lines) * kLine;
     Group g{
         label(a.label, caption, p.x, ly),
-        name_label(name_label_of(a), a.name, a.label, parts::gap_x(last_line, p.x), p.y + 4),
+        name_label(name_label_of(a), a.name, a.label),
         edit(edit_of(a), {p.x + kEditLeft, p.y, p.w, kEditHeight}),
     };
     // SRC is browsed for among the images, as a URL relative to the edited

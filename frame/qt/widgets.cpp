@@ -2,7 +2,8 @@
 
 #include <QLineEdit>
 #include <QPainter>
-#include <climits>
+
+#include "frame/layout.h"
 
 namespace corvane {
 
@@ -22,7 +23,7 @@ void CaptionBox::paintEvent(QPaintEvent*) {
     p.setPen(pal.color(QPalette::Light));
     p.drawRect(r.adjusted(1, 1, 0, 0));
     if (!caption_.isEmpty()) {
-        QRect text(8, 0, fontMetrics().horizontalAdvance(caption_), fontMetrics().height());
+        QRect text(kCaptionInset, 0, fontMetrics().horizontalAdvance(caption_), fontMetrics().height());
         p.fillRect(text, pal.color(QPalette::Window));
         p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
@@ -30,7 +31,7 @@ void CaptionBox::paintEvent(QPaintEvent*) {
 }
 
 SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), def_(def) {
-    setRange(INT_MIN / 2, INT_MAX / 2);
+    setRange(kSpinFieldMin, kSpinFieldMax);
     setSingleStep(def.spin_spec().step);
 }
 

@@ -11,7 +11,7 @@
 namespace corvane {
 
 // A captioned, etched frame as radio groups and group boxes are drawn: the
-// caption at 8 pixels from the left on the top line, so that name labels
+// caption kCaptionInset pixels from the left on the top line, so that name labels
 // placed by design coordinates land on the caption's gap whatever the style.
 class CaptionBox : public QWidget {
 public:

@@ -315,7 +315,7 @@ const DialogDesign& every_kind() {
         .client_h = 220,
         .controls = {
             label("Label1", "色 (   )", 8, 8),
-            name_label("LabelBACKGROUND", "BACKGROUND", "Label1", 20, 8),
+            name_label("LabelBACKGROUND", "BACKGROUND", "Label1"),
             edit("EditA", {8, 28, 100, 21}),
             edit("EditB", {120, 28, 100, 21}),
             mask_edit("MaskEditT", {8, 56, 60, 21}, "00:00"),
