@@ -70,6 +70,9 @@ public:
 
     // While alive, what the controls report carries no user action.
     [[nodiscard]] SyncGuard rendering() { return SyncGuard(syncing_); }
+    // From now on nothing the controls report is a user action: the view
+    // is taking its controls down.
+    void stop_listening() { syncing_ = true; }
     // Renders the model; with move_focus the model's focus control (a
     // radio group at its tab stop) gets the keyboard focus.
     void sync_from_model(bool move_focus = true);

@@ -44,6 +44,14 @@ DialogWindow::~DialogWindow() {
     // Focus moves while the widgets go; this window no longer listens.
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    // The widgets go first, while the controller their connections reach
+    // is still here: an editable combo box that loses the focus as it goes
+    // settles its choice and reports it.
+    controller_.stop_listening();
+    for (Binding& b : bindings_) {
+        delete b.widget;
+        b.widget = nullptr;
+    }
 }
 
 void DialogWindow::build() {
