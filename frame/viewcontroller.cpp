@@ -74,6 +74,15 @@ void ViewController::cancel() {
     view_.close_window();
 }
 
+void ViewController::spin_stepped(const std::string& control, int steps) {
+    const std::optional<size_t> at = index_of(control);
+    if (!at) return;
+    Control& m = dialog_.form().controls()[*at];
+    m.text = std::to_string(m.def->spin_spec().stepped(m.spin_value(), steps));
+    SyncGuard guard(syncing_);
+    view_.render(*at);
+}
+
 void ViewController::window_gone() {
     dialog_.ButtonCancelClick();
     if (run_) run_->closed();

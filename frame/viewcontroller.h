@@ -67,6 +67,7 @@ public:
     void clicked(const std::string& control) override;
     void ok() override;
     void cancel() override;
+    void spin_stepped(const std::string& control, int steps) override;
 
     // While alive, what the controls report carries no user action.
     [[nodiscard]] SyncGuard rendering() { return SyncGuard(syncing_); }

@@ -248,9 +248,11 @@ public:
     }
     void wire(Binding& b, BindingEvents& events) const override {
         Control* m = b.model;
-        static_cast<SpinEdit*>(b.widget)->on_typed(b.widget, [&events, m](const QString& t) {
+        auto* sp = static_cast<SpinEdit*>(b.widget);
+        sp->on_typed(b.widget, [&events, m](const QString& t) {
             if (!events.syncing()) m->text = s(t);
         });
+        sp->on_step([&events, m](int steps) { events.spin_stepped(m->name(), steps); });
     }
     void sync(const Binding& b) const override {
         auto* sp = static_cast<SpinEdit*>(b.widget);

@@ -30,7 +30,7 @@ void CaptionBox::paintEvent(QPaintEvent*) {
     }
 }
 
-SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), def_(def) {
+SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent) {
     setRange(kSpinFieldMin, kSpinFieldMax);
     setSingleStep(def.spin_spec().step);
 }
@@ -38,7 +38,12 @@ SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), d
 QString SpinEdit::text_now() const { return lineEdit()->text(); }
 
 void SpinEdit::stepBy(int steps) {
-    setValue(def_.spin_spec().stepped(value(), steps));
+    if (step_) step_(steps);  // the model steps, and the field shows it
+    // The spin box's own value follows the field, so that it writes back
+    // nothing else.
+    bool number = false;
+    const int v = lineEdit()->text().toInt(&number);
+    if (number && v != value()) setValue(v);
     selectAll();
 }
 

@@ -252,12 +252,7 @@ void Win32DialogWindow::on_command(int id, int code, HWND from) {
 }
 
 void Win32DialogWindow::spin_step(Binding& b, int steps) {
-    Control& m = *b.model;
-    m.text = std::to_string(m.def->spin_spec().stepped(m.spin_value(), steps));
-    {
-        const SyncGuard guard = controller_.rendering();
-        render(static_cast<size_t>(&b - bindings_.data()));
-    }
+    controller_.spin_stepped(b.model->name(), steps);
     SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
 }
 

@@ -255,6 +255,21 @@ inline void control_cases(const std::function<std::unique_ptr<ViewDriver>()>& ma
         r.equal(v->shown("CSpinEditN"), std::string("0"), "no number reads as the minimum");
     }
     {
+        // The arrows step from the value the model reads, whatever the
+        // field holds: no number is the minimum, beyond a limit the limit.
+        r.where = "the spin edit steps from what the model reads";
+        std::unique_ptr<ViewDriver> v = make();
+        v->open(every_kind(), {0, 0, 1});
+        v->focus("CSpinEditN");
+        v->paste("CSpinEditN", "x");
+        v->press(Press::Up);
+        r.equal(v->dialog().form().text("CSpinEditN"), std::string("2"), "up from no number");
+        r.equal(v->shown("CSpinEditN"), std::string("2"), "and shown so");
+        v->paste("CSpinEditN", "150");
+        v->press(Press::Down);
+        r.equal(v->dialog().form().text("CSpinEditN"), std::string("97"), "down from beyond the maximum");
+    }
+    {
         r.where = "OK reads a spin edit typed into and not yet left";
         std::unique_ptr<ViewDriver> v = make();
         v->open(every_kind(), {0, 0, 1});
