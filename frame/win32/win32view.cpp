@@ -65,6 +65,7 @@ void Win32DialogWindow::build() {
         b.binder = win32_binder_for(c.kind());
         bindings_.push_back(b);
     }
+    for (Binding& b : bindings_) b.tab_stop = controller_.tab_stop(b.model->name());
     const auto& order = dialog().design().tab_order;
     std::vector<size_t> sequence;
     auto add = [&](size_t i) {
@@ -76,7 +77,6 @@ void Win32DialogWindow::build() {
     for (const std::string& name : order)
         for (size_t i = 0; i < bindings_.size(); ++i)
             if (bindings_[i].model->name() == name) add(i);
-    for (Binding& b : bindings_) b.tab_stop = controller_.tab_stop(b.model->name());
     for (size_t i = 0; i < bindings_.size(); ++i) {
         Kind k = bindings_[i].model->kind();
         if (k != Kind::GroupBox && k != Kind::Panel && k != Kind::RadioGroup) add(i);
