@@ -65,7 +65,7 @@ const DialogDesign& TFormA() {
             label("Label3", "ｱﾝｶｰ", 16, 96),
             edit("EditAnchor", {64, 92, 145, 21}),
             label("Label2", "ﾀｰｹﾞｯﾄ (           )", 232, 96),
-            name_label("LabelTARGET", "TARGET", "Label2", 270, 96),
+            name_label("LabelTARGET", "TARGET", "Label2"),
             target_combo("ComboBoxTARGET", {336, 92, 105, 21}),
             check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {200, 24, 0, 0}),
             ok_button(288, 124),

@@ -48,14 +48,14 @@ const DialogDesign& TFormAREA() {
                 .pitch_fixed()
                 .upper_with_value()
                 .twin({"rect", "circle", "polygon", "default"}),
-            name_label("StaticTextSHAPE", "SHAPE", "RadioGroupSHAPE", parts::gap_x("形状 (      )", 24), 8),
+            name_label("StaticTextSHAPE", "SHAPE", "RadioGroupSHAPE"),
             label("StaticText1", "… 左上,右下 (x1, y1, x2, y2)", 200, 30),
             label("StaticText2", "… 中心,半径 (x, y, r)", 200, 52),
             label("StaticText3", "… 各頂点 (x1, y1, x2, y2 ... xn, yn)", 200, 74),
             parts::captioned("Label3", "座標 (           )", "LabelCOORDS", "COORDS", 16, 128),
             edit("EditCOORDS", {120, 124, 281, 21}),
             check_box("CheckBoxNOHREF", nohref, {16, 156, 0, 0}),
-            name_label("StaticTextNOHREF", "NOHREF", "CheckBoxNOHREF", parts::gap_x(nohref, 34), 156),
+            name_label("StaticTextNOHREF", "NOHREF", "CheckBoxNOHREF"),
             parts::captioned("Label1", "ﾘﾝｸ先 (        )", "LabelHREF", "HREF", 16, 184),
             edit("EditHREF", {120, 180, 225, 21}),
             browse_button("ButtonHREF", {352, 180, 49, 21}, "EditHREF", FilterList::Pages,

@@ -27,10 +27,10 @@ const DialogDesign& TFormBASE() {
         .client_h = 119,
         .controls = {
             label("Label2", "基準URL (        )", 16, 20),
-            name_label("LabelHREF", "HREF", "Label2", 66, 20),
+            name_label("LabelHREF", "HREF", "Label2"),
             edit("EditHREF", {128, 16, 273, 21}),
             label("Label9", "ﾀｰｹﾞｯﾄ (           )", 16, 52),
-            name_label("LabelTARGET", "TARGET", "Label9", 54, 52),
+            name_label("LabelTARGET", "TARGET", "Label9"),
             target_combo("ComboBoxTARGET", {128, 48, 121, 21}),
             ok_button(248, 84),
             cancel_button(328, 84),

@@ -29,7 +29,7 @@ const DialogDesign& TFormFONT() {
                         {"未指定", "小 (\"1\")", "∧ (\"2\")", "∧ (\"3\")", "∧ (\"4\")", "∧ (\"5\")", "∧ (\"6\")",
                          "大 (\"7\")"},
                         {16, 16, 105, 153}),
-            name_label("StaticTextSIZE", "SIZE", "RadioGroupSIZE", 74, 16),
+            name_label("StaticTextSIZE", "SIZE", "RadioGroupSIZE"),
             label("Label2", "相対サイズ", 136, 16),
             combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0)
                 .twin({"", "+", "-"}),

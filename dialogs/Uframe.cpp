@@ -48,7 +48,7 @@ const DialogDesign& TFormFRAME() {
                                 {16, 104, 185, 89}}),
             frames::frameborder_group({216, 104, 185, 73}),
             check_box("CheckBoxNORESIZE", kNoresize, {224, 184, 0, 0}),
-            name_label("StaticTextNORESIZE", "NORESIZE", "CheckBoxNORESIZE", parts::gap_x(kNoresize, 224 + 18), 184),
+            name_label("StaticTextNORESIZE", "NORESIZE", "CheckBoxNORESIZE"),
             parts::text_field("MARGINWIDTH", "Label2", "左右ﾏｰｼﾞﾝ (                   )", 16, 204, {16, 220, 89, 21}),
             parts::text_field("MARGINHEIGHT", "Label4", "上下ﾏｰｼﾞﾝ (                    )", 216, 204,
                               {216, 220, 89, 21}),

@@ -33,7 +33,7 @@ const DialogDesign& TFormHR() {
             parts::text_field("SIZE", "Label3", "太さ (        )", 160, 24, {232, 20, 33, 20}),
             parts::percent_field({"WIDTH", "Label4", "長さ (         )", 160, 48, {232, 44, 33, 20}, 272, 48}),
             check_box("CheckBoxNOSHADE", "影なし (            )", {176, 72, 121, 17}),
-            name_label("StaticTextNOSHADE", "NOSHADE", "CheckBoxNOSHADE", 237, 74),
+            name_label("StaticTextNOSHADE", "NOSHADE", "CheckBoxNOSHADE"),
             ok_button(160, 104),
             cancel_button(240, 104),
         },

@@ -64,7 +64,7 @@ const DialogDesign& TFormHTML() {
                         "IETF//DTD HTML//EN", "IETF//DTD HTML 2.0//EN"}),
             label("Label7", "文字ｺｰﾄﾞ (            )", 288, 56),
             // Shows the META line's word "charset", a value.
-            name_label("LabelCHARSET", "charset", "Label7", parts::gap_x("文字ｺｰﾄﾞ (            )", 288), 56)
+            name_label("LabelCHARSET", "charset", "Label7")
                 .upper_with_value(),
             combo_edit("ComboBoxcharset", {288, 72, 113, 21}, {"Shift_JIS", "EUC-JP", "ISO-2022-JP", "x-sjis", "x-euc-jp"}),
             check_box("CheckBoxBASE", "基準URL指定あり", {16, 108, 0, 0}),

@@ -63,19 +63,17 @@ constexpr int kLine = 12;        // one line of the dialog font
 constexpr int kEditHeight = 21;
 
 // The controls of one attribute.  The caption's last line is level with the
-// edit; the name label sits on that line's gap.
+// edit; the name label sits on that line's gap (the view puts it there).
 Group attribute_controls(const Placed& p) {
     const AttrDef& a = def(p.attr);
     const std::string caption = a.caption;
     const size_t lines = static_cast<size_t>(std::count(caption.begin(), caption.end(), '\n'));
-    const size_t newline = caption.rfind('\n');
-    const std::string last_line = newline == std::string::npos ? caption : caption.substr(newline + 1);
     if (a.written == Written::Flag)  // the check box, the flag's name under its caption
         return parts::flag_box({a.name, "初期状態でﾁｪｯｸ", {p.x, p.y + 2, 0, 0}, a.label, caption, p.x + 16, p.y + 22});
     const int ly = p.y + 4 - static_cast<int>(lines) * kLine;
     Group g{
         label(a.label, caption, p.x, ly),
-        name_label(name_label_of(a), a.name, a.label, parts::gap_x(last_line, p.x), p.y + 4),
+        name_label(name_label_of(a), a.name, a.label),
         edit(edit_of(a), {p.x + kEditLeft, p.y, p.w, kEditHeight}),
     };
     // SRC is browsed for among the images, as a URL relative to the edited

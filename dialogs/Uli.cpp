@@ -36,10 +36,10 @@ const DialogDesign& TFormLI() {
                 .pitch_fixed()
                 .upper_with_value(1, 3)
                 .twin({"", "disc", "circle", "square", "1", "I", "i", "A", "a"}),
-            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE"),
             label("Label2", "項番指定", 16, 128),
             label("Label1", "(          )", 72, 128),
-            name_label("LabelVALUE", "VALUE", "Label1", 80, 128),
+            name_label("LabelVALUE", "VALUE", "Label1"),
             spin("CSpinEditVALUE", {152, 124, 49, 21}, 0, 26),
             ok_button(152, 152),
             cancel_button(232, 152),

@@ -46,10 +46,9 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 // A shape's check box with its value shown between the quotes of its
 // caption, raised with the value case.
 Group shape_box(const char* box, std::string caption, const char* value_name, const char* value, int x, int y) {
-    const int nx = parts::gap_x(caption, x + 18);
     return Group{
         check_box(box, caption, {x, y, 0, 0}),
-        name_label(value_name, value, box, nx, y).upper_with_value(),
+        name_label(value_name, value, box).upper_with_value(),
     };
 }
 
@@ -66,7 +65,7 @@ const DialogDesign& TFormMAPS() {
         .controls = {
             imageparts::image_part(),
             group_box("GroupBoxSHAPE", shapes, {16, 252, 361, 69}),
-            name_label("StaticTextSHAPE", "SHAPE", "GroupBoxSHAPE", parts::gap_x(shapes, 24), 252),
+            name_label("StaticTextSHAPE", "SHAPE", "GroupBoxSHAPE"),
             shape_box("CheckBox_rect", "矩形 (\"    \")", "StaticTextRECT", "rect", 28, 272),
             shape_box("CheckBox_circle", "円 (\"      \")", "StaticTextCIRCLE", "circle", 188, 272),
             shape_box("CheckBox_polygon", "多角形 (\"       \")", "StaticTextPOLYGON", "polygon", 28, 296),

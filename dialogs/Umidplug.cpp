@@ -76,7 +76,7 @@ const DialogDesign& TFormMIDPLUG() {
                         {16, 112, 209, 125})
                 .pitch_fixed()
                 .upper_with_value(),
-            name_label("StaticTextPANEL", "PANEL", "RadioGroupPANEL", parts::gap_x("ﾊﾟﾈﾙ種別 (         )", 24), 112),
+            name_label("StaticTextPANEL", "PANEL", "RadioGroupPANEL"),
             parts::text_field("WIDTH", "Label2", "ｺﾝﾄﾛｰﾙの幅 (         )", 16, 248, {168, 244, 57, 21}, "150"),
             parts::text_field("HEIGHT", "Label9", "ｺﾝﾄﾛｰﾙの高さ (          )", 16, 274, {168, 270, 57, 21}, "40"),
             parts::text_field("TEXT", "Label1", "ﾊﾟﾈﾙ表示文字 (       )", 16, 300, {16, 316, 209, 21}),

@@ -32,9 +32,9 @@ const DialogDesign& TFormOL() {
                         {16, 8, 161, 133})
                 .pitch_fixed()
                 .twin({"", "1", "I", "i", "A", "a"}),
-            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE"),
             label("Label2", "開始番号 (         )", 200, 16),
-            name_label("LabelSTART", "START", "Label2", 256, 16),
+            name_label("LabelSTART", "START", "Label2"),
             spin("CSpinEditSTART", {200, 32, 49, 21}, 0, 26),
             label("Label1", "項目追加数", 200, 64),
             spin("CSpinEditLI", {200, 80, 49, 21}, 0, 99),

@@ -28,7 +28,7 @@ const DialogDesign& TFormUL() {
                 .pitch_fixed()
                 .upper_with_value()
                 .twin({"", "disc", "circle", "square"}),
-            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE", 56, 8),
+            name_label("StaticTextTYPE", "TYPE", "RadioGroupTYPE"),
             label("Label1", "項目追加数", 184, 16),
             spin("CSpinEditLI", {184, 32, 49, 21}, 0, 99),
             element_label("LabelLI", "<LI>", 240, 36),

@@ -42,7 +42,7 @@ Group image_part() {
         parts::text_field("BORDER", "Label6", "枠の太さ (           )", 16, 196, {168, 192, 57, 21}),
         parts::text_field("USEMAP", "Label10", "使用ﾏｯﾌﾟ名 (           )", 16, 224, {168, 220, 73, 21}),
         check_box("CheckBoxISMAP", ismap, {256, 222, 0, 0}),
-        name_label("StaticTextISMAP", "ISMAP", "CheckBoxISMAP", parts::gap_x(ismap, 256 + 18), 222),
+        name_label("StaticTextISMAP", "ISMAP", "CheckBoxISMAP"),
     };
 }
 

@@ -4,36 +4,12 @@
 
 namespace corvane::parts {
 
-int gap_x(const std::string& caption, int x) {
-    auto gap = caption_gap(caption);
-    if (!gap) return x;
-    // 6 pixels a half-width character, 12 a full-width one, at 12 pixels.
-    int w = 0;
-    for (size_t i = 0; i < gap->first;) {
-        unsigned char c = static_cast<unsigned char>(caption[i]);
-        if (c < 0x80) {
-            w += 6;
-            i += 1;
-        } else if (c == 0xEF && i + 1 < caption.size() &&
-                   (static_cast<unsigned char>(caption[i + 1]) == 0xBD ||
-                    static_cast<unsigned char>(caption[i + 1]) == 0xBE)) {
-            w += 6;  // half-width katakana
-            i += 3;
-        } else {
-            w += 12;
-            i += c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        }
-    }
-    return x + w;
-}
-
 Group captioned(std::string label_name, std::string caption, std::string name_label_name, std::string attribute,
                 int x, int y) {
-    const int nx = gap_x(caption, x);
     std::string owner = label_name;
     return Group{
         label(std::move(label_name), std::move(caption), x, y),
-        name_label(std::move(name_label_name), std::move(attribute), std::move(owner), nx, y),
+        name_label(std::move(name_label_name), std::move(attribute), std::move(owner)),
     };
 }
 
@@ -53,7 +29,7 @@ Group value_group(const ValueGroup& g) {
     list.fixed_pitch = g.fixed_pitch;
     return Group{
         std::move(list.upper_with_value().twin(g.values)),
-        name_label("StaticText" + g.attribute, g.attribute, name, gap_x(g.caption, g.rect.x + 8), g.rect.y),
+        name_label("StaticText" + g.attribute, g.attribute, name),
     };
 }
 
@@ -99,12 +75,10 @@ Group flag_box(const FlagBox& f) {
 }
 
 Group named_box(std::string attribute, std::string caption, Rect box) {
-    // The caption starts right of the box's square, about 18 pixels in.
-    const int nx = gap_x(caption, box.x + 18);
     const std::string name = "CheckBox" + attribute;
     return Group{
         check_box(name, std::move(caption), box),
-        name_label("StaticText" + attribute, attribute, name, nx, box.y),
+        name_label("StaticText" + attribute, attribute, name),
     };
 }
 

@@ -63,10 +63,6 @@ Group percent_field(const PercentField& field);
 Group text_field(std::string attribute, std::string label_name, std::string caption, int x, int y, Rect edit,
                  std::string text = {});
 
-// Where on a caption at x the gap starts, for a name label's design
-// position (the view puts it exactly on the gap with the fonts in use).
-int gap_x(const std::string& caption, int x);
-
 }  // namespace corvane::parts
 
 namespace corvane::parts {

@@ -34,7 +34,7 @@ Group repeat_group(const RepeatGroup& g) {
     const int spin_x = g.rect.x + 108;
     return Group{
         std::move(group),
-        name_label("StaticText" + g.attribute, g.attribute, name, parts::gap_x(g.caption, g.rect.x + 8), g.rect.y),
+        name_label("StaticText" + g.attribute, g.attribute, name),
         spin("CSpinEdit" + g.attribute, {spin_x, centre - 10, 49, 21}, 0, 100).disabled(),
         label("StaticText1", "回", spin_x + 54, centre - 6),
     };

@@ -21,8 +21,8 @@ ControlDef label(std::string name, std::string caption, int x, int y) {
     return make(Kind::Label, std::move(name), std::move(caption), {x, y, 0, 0});
 }
 
-ControlDef name_label(std::string name, std::string caption, std::string over, int x, int y) {
-    ControlDef d = make(Kind::NameLabel, std::move(name), std::move(caption), {x, y, 0, 0});
+ControlDef name_label(std::string name, std::string caption, std::string over) {
+    ControlDef d = make(Kind::NameLabel, std::move(name), std::move(caption), {});
     d.spec = NameLabelSpec{std::move(over)};
     d.fixed_pitch = true;
     d.case_rule = CaseRule::LowerWithAttribute;

@@ -206,8 +206,9 @@ std::optional<CaptionGap> caption_gap(std::string_view caption);
 // --- Constructors for the design tables -----------------------------------
 ControlDef label(std::string name, std::string caption, int x, int y);
 // Attribute-name label over the caption gap of control `over`: lowered with
-// the attribute case.
-ControlDef name_label(std::string name, std::string caption, std::string over, int x, int y);
+// the attribute case.  It has no place of its own: the view puts it on the
+// gap, measured with the fonts in use (ViewController::attach_name_labels).
+ControlDef name_label(std::string name, std::string caption, std::string over);
 // A label naming an element ("<LI>"): lowered with the element case.
 ControlDef element_label(std::string name, std::string caption, int x, int y);
 ControlDef edit(std::string name, Rect r, std::string text = {});

@@ -136,8 +136,8 @@ void Dialog::show_step(const CaseSettings& cs) {
 }
 
 KeyResult Dialog::FormShortCut(int key) const {
-    if (key == 27) return KeyResult::Cancel;
-    if (key != 13) return KeyResult::NotTaken;
+    if (key == kEscapeKey) return KeyResult::Cancel;
+    if (key != kEnterKey) return KeyResult::NotTaken;
     if (const ControlDef* focused = design().find(form_.focus))
         if (focused->kind == Kind::Button && fills_target(focused->role())) return KeyResult::PressFocused;
     return KeyResult::Ok;

@@ -31,6 +31,13 @@ const std::vector<FileFilter>& filters_of(FilterList which);
 // "#RRGGBB", upper-case hexadecimal.
 std::string color_text(Rgb c);
 
+// The keys the dialogs take; every other key belongs to the focused control.
+enum class DialogKey { Enter, Escape };
+// Their codes, as the key hook receives them.
+constexpr int kEnterKey = 13;
+constexpr int kEscapeKey = 27;
+constexpr int key_code(DialogKey key) { return key == DialogKey::Enter ? kEnterKey : kEscapeKey; }
+
 enum class KeyResult {
     NotTaken,      // the focused control gets the key as usual
     PressFocused,  // Enter on a colour or browse button: press that button
@@ -60,7 +67,7 @@ public:
         set_case_settings(cs);
         FormShow();
     }
-    // The key hook; key is 13 (Enter), 27 (Escape) or any other code.
+    // The key hook; key is kEnterKey, kEscapeKey or any other code.
     KeyResult FormShortCut(int key) const;
 
     // A click on a control: its colour or browse role, then the dialog's own

@@ -59,13 +59,13 @@ std::vector<Rect> radio_cells(const ControlDef& d, int caption_h) {
     const int cols = std::max(1, d.list().columns);
     const int rows = std::max(1, (n + cols - 1) / cols);
     const int row_h = std::max(1, (d.rect.h - caption_h - 4) / rows);
-    const int col_w = (d.rect.w - 16) / cols;
+    const int col_w = (d.rect.w - 2 * kCaptionInset) / cols;
     const int h = std::min(row_h, 17);
     std::vector<Rect> cells;
     cells.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const int col = i / rows, row = i % rows;
-        cells.push_back({8 + col * col_w, caption_h + row * row_h + (row_h - h) / 2, col_w - 2, h});
+        cells.push_back({kCaptionInset + col * col_w, caption_h + row * row_h + (row_h - h) / 2, col_w - 2, h});
     }
     return cells;
 }

@@ -3,6 +3,7 @@
 // caption as shown.  The views measure text through TextMeasure and put
 // their windows where these rules say.
 #pragma once
+#include <climits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,16 @@
 #include "frame/design.h"
 
 namespace corvane {
+
+// How far in from a group's left edge its caption is drawn (and its radio
+// buttons stand).
+constexpr int kCaptionInset = 8;
+// How many items an open combo box list shows at once.
+constexpr int kComboVisibleItems = 12;
+// What a spin edit's field holds while it is typed in, whatever its design
+// limits: the model pulls the value within those when the field is left.
+constexpr int kSpinFieldMin = INT_MIN / 2;
+constexpr int kSpinFieldMax = INT_MAX / 2;
 
 // The two fonts of a dialog: "ＭＳ Ｐゴシック" and the fixed-pitch "ＭＳ ゴシック".
 enum class FontRole { Dialog, FixedPitch };

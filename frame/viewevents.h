@@ -53,6 +53,9 @@ public:
     virtual void clicked(const std::string& control) = 0;
     virtual void ok() = 0;
     virtual void cancel() = 0;
+    // A spin edit's arrows, or Up and Down in it: `steps` steps from the
+    // value the model reads.
+    virtual void spin_stepped(const std::string& /*control*/, int /*steps*/) {}
 
     // A button was pressed: OK, Cancel or a click, by the button's role.
     void pressed(const ControlDef& button) {

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "frame/layout.h"
+#include "frame/viewcontroller.h"
 #include "frame/qt/qtext.h"
 #include "frame/qt/qtplatform.h"
 #include "frame/qt/widgets.h"
@@ -109,7 +110,7 @@ public:
             c->setCompleter(nullptr);
             c->lineEdit()->setMaxLength(kNoLimit);
         }
-        c->setMaxVisibleItems(12);
+        c->setMaxVisibleItems(kComboVisibleItems);
         return c;
     }
     void wire(Binding& b, BindingEvents& events) const override {
@@ -217,10 +218,10 @@ public:
     void sync(const Binding& b) const override {
         const Control& m = *b.model;
         static_cast<CaptionBox*>(b.widget)->set_caption(b.shown_caption());
-        // Tab reaches the group at its selected button (the first when none
-        // is selected), from where the arrow keys move the choice.
+        // Tab reaches the group at its stop, from where the arrow keys move
+        // the choice.
         const int n = static_cast<int>(b.radios.size());
-        const int stop = m.selected >= 0 && m.selected < n ? m.selected : 0;
+        const int stop = radio_stop(m, n);
         for (int i = 0; i < n; ++i) {
             QRadioButton* r = b.radios[static_cast<size_t>(i)];
             const Qt::FocusPolicy policy = b.tab_stop && i == stop ? Qt::StrongFocus : Qt::ClickFocus;
@@ -234,7 +235,7 @@ public:
             }
         }
     }
-    int caption_left(const Binding&) const override { return 8; }
+    int caption_left(const Binding&) const override { return kCaptionInset; }
 };
 
 class SpinBinder final : public Binder {
@@ -247,9 +248,11 @@ public:
     }
     void wire(Binding& b, BindingEvents& events) const override {
         Control* m = b.model;
-        static_cast<SpinEdit*>(b.widget)->on_typed(b.widget, [&events, m](const QString& t) {
+        auto* sp = static_cast<SpinEdit*>(b.widget);
+        sp->on_typed(b.widget, [&events, m](const QString& t) {
             if (!events.syncing()) m->text = s(t);
         });
+        sp->on_step([&events, m](int steps) { events.spin_stepped(m->name(), steps); });
     }
     void sync(const Binding& b) const override {
         auto* sp = static_cast<SpinEdit*>(b.widget);

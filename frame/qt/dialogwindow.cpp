@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "frame/qt/namelabels.h"
+#include "frame/qt/qtmeasure.h"
 #include "frame/qt/qtext.h"
 #include "frame/qt/qtplatform.h"
 
@@ -23,7 +23,7 @@ QRect geometry_of(const ControlDef& d, QWidget* w) {
 }  // namespace
 
 DialogWindow::DialogWindow(Dialog& dialog, ViewEvents* run, QWidget* parent)
-    : QWidget(parent), dialog_(dialog), run_(run) {
+    : QWidget(parent), controller_(dialog, *this, run) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(dialog_font());
@@ -35,7 +35,6 @@ DialogWindow::DialogWindow(Dialog& dialog, ViewEvents* run, QWidget* parent)
     setObjectName(q(dialog.design().class_name));
     build();
     move(dialog.form().left, dialog.form().top);
-    hook_.emplace(dialog_.env(), static_cast<ViewEvents&>(*this));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focus_changed(now); });
     qApp->installEventFilter(this);
     sync_from_model();
@@ -45,12 +44,20 @@ DialogWindow::~DialogWindow() {
     // Focus moves while the widgets go; this window no longer listens.
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    // The widgets go first, while the controller their connections reach
+    // is still here: an editable combo box that loses the focus as it goes
+    // settles its choice and reports it.
+    controller_.stop_listening();
+    for (Binding& b : bindings_) {
+        delete b.widget;
+        b.widget = nullptr;
+    }
 }
 
 void DialogWindow::build() {
-    SyncGuard guard(syncing_);
-    bindings_.reserve(dialog_.form().controls().size());
-    for (Control& c : dialog_.form().controls()) {
+    const SyncGuard guard = controller_.rendering();
+    bindings_.reserve(dialog().form().controls().size());
+    for (Control& c : dialog().form().controls()) {
         Binding b;
         b.model = &c;
         b.binder = binder_for(c.kind());
@@ -62,7 +69,7 @@ void DialogWindow::build() {
         }
         bindings_.push_back(b);
     }
-    attach_name_labels(bindings_);
+    controller_.attach_name_labels(QtMeasure());
     // Boxes lie under everything; labels lie on their captions.
     for (Binding& b : bindings_) {
         if (!b.widget) continue;
@@ -72,23 +79,21 @@ void DialogWindow::build() {
     }
     set_tab_order();
     for (Binding& b : bindings_)
-        if (b.binder) b.binder->wire(b, *this);
+        if (b.binder) b.binder->wire(b, controller_);
 }
 
 // Tab order from the design; every other control takes the focus only when
 // clicked.  A radio group takes its place in the chain with all its buttons
-// in a row, of which only the selected one is a tab stop (its binder says
-// which).
+// in a row, of which only one is a tab stop (its binder says which).
 void DialogWindow::set_tab_order() {
-    const auto& order = dialog_.design().tab_order;
     for (Binding& b : bindings_) {
         if (!b.widget) continue;
-        b.tab_stop = std::find(order.begin(), order.end(), b.model->name()) != order.end();
+        b.tab_stop = controller_.tab_stop(b.model->name());
         if (b.radios.empty() && b.widget->focusPolicy() != Qt::NoFocus)
             b.widget->setFocusPolicy(b.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
     QWidget* prev = nullptr;
-    for (const std::string& name : order) {
+    for (const std::string& name : dialog().design().tab_order) {
         Binding* b = binding_of(widget(name));
         if (!b) continue;
         std::vector<QWidget*> chain(b->radios.begin(), b->radios.end());
@@ -100,21 +105,23 @@ void DialogWindow::set_tab_order() {
     }
 }
 
-void DialogWindow::sync_from_model(bool move_focus) {
-    {
-        SyncGuard guard(syncing_);
-        if (windowTitle() != q(dialog_.form().caption)) setWindowTitle(q(dialog_.form().caption));
-        for (Binding& b : bindings_) b.sync();
-    }
-    if (!move_focus) return;
-    if (QWidget* w = widget(dialog_.form().focus)) {
-        Binding* b = binding_of(w);
-        if (b && !b->radios.empty()) {
-            int i = std::max(0, b->model->selected);
-            if (i < static_cast<int>(b->radios.size())) w = b->radios[static_cast<size_t>(i)];
-        }
-        if (!w->hasFocus() && isVisible()) w->setFocus(Qt::OtherFocusReason);
-    }
+void DialogWindow::show_caption(const std::string& caption) {
+    if (windowTitle() != q(caption)) setWindowTitle(q(caption));
+}
+
+void DialogWindow::give_focus(size_t at, int radio) {
+    const Binding& b = bindings_[at];
+    QWidget* w = radio >= 0 && radio < static_cast<int>(b.radios.size()) ? b.radios[static_cast<size_t>(radio)] : b.widget;
+    if (!w->hasFocus() && isVisible()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogWindow::press(size_t at) {
+    if (auto* p = qobject_cast<QPushButton*>(bindings_[at].widget)) p->click();
+}
+
+Size DialogWindow::label_size(size_t at) const {
+    const QSize size = bindings_[at].widget->sizeHint();
+    return {size.width(), size.height()};
 }
 
 QWidget* DialogWindow::widget(const std::string& name) const {
@@ -131,56 +138,7 @@ Binding* DialogWindow::binding_of(QWidget* w) {
 }
 
 void DialogWindow::focus_changed(QWidget* now) {
-    Binding* b = binding_of(now);
-    if (!b) return;
-    Binding* old = binding_of(widget(dialog_.form().focus));
-    dialog_.form().move_focus(b->model->name());
-    if (old && old != b) {
-        // Leaving a control may have settled what it holds (a spin edit).
-        SyncGuard guard(syncing_);
-        old->sync();
-    }
-}
-
-// The focus moves only when the click itself moved it (Dialog::click).
-void DialogWindow::clicked(const std::string& name) {
-    const bool focus_moved = dialog_.click(name);
-    if (dialog_.closed()) {
-        close();
-        return;
-    }
-    sync_from_model(focus_moved);
-}
-
-void DialogWindow::ok() {
-    if (dialog_.ButtonOKClick()) {
-        close();
-    } else {
-        if (!isVisible()) show();
-        sync_from_model();
-    }
-}
-
-void DialogWindow::cancel() {
-    dialog_.ButtonCancelClick();
-    close();
-}
-
-bool DialogWindow::handle_key(int key) {
-    switch (dialog_.FormShortCut(key)) {
-        case KeyResult::NotTaken:
-            return false;
-        case KeyResult::PressFocused:
-            if (auto* p = qobject_cast<QPushButton*>(widget(dialog_.form().focus))) p->click();
-            return true;
-        case KeyResult::Ok:
-            ok();
-            return true;
-        case KeyResult::Cancel:
-            cancel();
-            return true;
-    }
-    return false;
+    if (Binding* b = binding_of(now)) controller_.focus_entered(static_cast<size_t>(b - bindings_.data()));
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -189,12 +147,9 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this) {
             auto* ke = static_cast<QKeyEvent*>(event);
-            int key = 0;
-            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) key = 13;
-            else if (ke->key() == Qt::Key_Escape) key = 27;
-            // Enter and Escape whatever Shift or Ctrl say; Alt belongs to the
-            // mnemonics.
-            if (key && !(ke->modifiers() & Qt::AltModifier)) return handle_key(key);
+            const bool alt = ke->modifiers() & Qt::AltModifier;
+            if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) return controller_.key(DialogKey::Enter, alt);
+            if (ke->key() == Qt::Key_Escape) return controller_.key(DialogKey::Escape, alt);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -202,16 +157,12 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DialogWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    dialog_.FormShow();
-    sync_from_model();
+    if (controller_.showing()) sync_from_model();
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
-    dialog_.ButtonCancelClick();  // closing never calls the host
     event->accept();
-    if (run_) run_->closed();
+    controller_.window_gone();
 }
 
 }  // namespace corvane

@@ -2,7 +2,8 @@
 
 #include <QLineEdit>
 #include <QPainter>
-#include <climits>
+
+#include "frame/layout.h"
 
 namespace corvane {
 
@@ -22,22 +23,27 @@ void CaptionBox::paintEvent(QPaintEvent*) {
     p.setPen(pal.color(QPalette::Light));
     p.drawRect(r.adjusted(1, 1, 0, 0));
     if (!caption_.isEmpty()) {
-        QRect text(8, 0, fontMetrics().horizontalAdvance(caption_), fontMetrics().height());
+        QRect text(kCaptionInset, 0, fontMetrics().horizontalAdvance(caption_), fontMetrics().height());
         p.fillRect(text, pal.color(QPalette::Window));
         p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
     }
 }
 
-SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent), def_(def) {
-    setRange(INT_MIN / 2, INT_MAX / 2);
+SpinEdit::SpinEdit(const ControlDef& def, QWidget* parent) : QSpinBox(parent) {
+    setRange(kSpinFieldMin, kSpinFieldMax);
     setSingleStep(def.spin_spec().step);
 }
 
 QString SpinEdit::text_now() const { return lineEdit()->text(); }
 
 void SpinEdit::stepBy(int steps) {
-    setValue(def_.spin_spec().stepped(value(), steps));
+    if (step_) step_(steps);  // the model steps, and the field shows it
+    // The spin box's own value follows the field, so that it writes back
+    // nothing else.
+    bool number = false;
+    const int v = lineEdit()->text().toInt(&number);
+    if (number && v != value()) setValue(v);
     selectAll();
 }
 

@@ -4,6 +4,7 @@
 #include <QSpinBox>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "frame/design.h"
@@ -11,7 +12,7 @@
 namespace corvane {
 
 // A captioned, etched frame as radio groups and group boxes are drawn: the
-// caption at 8 pixels from the left on the top line, so that name labels
+// caption kCaptionInset pixels from the left on the top line, so that name labels
 // placed by design coordinates land on the caption's gap whatever the style.
 class CaptionBox : public QWidget {
 public:
@@ -44,6 +45,9 @@ public:
         connect(lineEdit(), &QLineEdit::textChanged, context, report);
         connect(this, &QSpinBox::textChanged, context, report);
     }
+    // The arrows, Up and Down and the wheel step through `step`, which
+    // steps the model.
+    void on_step(std::function<void(int)> step) { step_ = std::move(step); }
     void stepBy(int steps) override;
     void set_text(const QString& t);
 
@@ -53,7 +57,7 @@ protected:
 
 private:
     QString text_now() const;
-    const ControlDef& def_;
+    std::function<void(int)> step_;
     bool correcting_ = false;
 };
 

@@ -101,10 +101,10 @@ public:
     void create(Win32Binding& b, size_t index, ControlMaker& maker) const override {
         const ControlDef& d = *b.model->def;
         const DWORD style = d.kind == Kind::ComboList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL;
-        // The window's height includes the list when it is open: twelve
-        // items at most are seen at once.
+        // The window's height includes the list when it is open, with room
+        // for kComboVisibleItems items of 14 pixels.
         Rect at = d.rect;
-        at.h = (d.rect.h > 0 ? d.rect.h : 20) + 12 * 14 + 2;
+        at.h = (d.rect.h > 0 ? d.rect.h : 20) + kComboVisibleItems * 14 + 2;
         b.hwnd = maker.make(index, -1, d, L"COMBOBOX", style | WS_VSCROLL | WS_GROUP | tab_stop(b), 0, L"", at);
         // The closed box as high as designed: its selection field is the
         // height less the frame.

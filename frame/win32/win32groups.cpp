@@ -5,7 +5,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <climits>
+
+#include "frame/viewcontroller.h"
 
 namespace corvane {
 
@@ -47,10 +48,10 @@ public:
     void sync(Win32Binding& b, const TextMeasure& measure) const override {
         const Control& m = *b.model;
         set_text(b.hwnd, b.shown_caption());
-        // Tab reaches the group at its selected button (the first when
-        // none is selected), from where the arrow keys move the choice.
+        // Tab reaches the group at its stop, from where the arrow keys move
+        // the choice.
         const int n = static_cast<int>(b.radios.size());
-        const int stop = m.selected >= 0 && m.selected < n ? m.selected : 0;
+        const int stop = radio_stop(m, n);
         for (int i = 0; i < n; ++i) {
             HWND r = b.radios[static_cast<size_t>(i)];
             const std::wstring item = wide(m.item(i));
@@ -67,8 +68,7 @@ public:
             if (static_cast<WPARAM>(SendMessageW(r, BM_GETCHECK, 0, 0)) != state) SendMessageW(r, BM_SETCHECK, state, 0);
         }
     }
-    // A group draws its caption 8 pixels in.
-    int caption_left(const Win32Binding&) const override { return 8; }
+    int caption_left(const Win32Binding&) const override { return kCaptionInset; }
 };
 
 // The up-down control of the spin edits lives in comctl32.
@@ -109,7 +109,7 @@ public:
         // the value, so the arrows come back to the window as steps.
         register_up_down();
         b.updown = maker.make(index, 0, d, UPDOWN_CLASSW, 0, 0, L"", {r.x + r.w - arrows, r.y, arrows, r.h});
-        SendMessageW(b.updown, UDM_SETRANGE32, static_cast<WPARAM>(INT_MIN / 2), INT_MAX / 2);
+        SendMessageW(b.updown, UDM_SETRANGE32, static_cast<WPARAM>(kSpinFieldMin), kSpinFieldMax);
     }
     void command(Win32Binding& b, const Notice& n, ControlEvents&) const override {
         if (n.code == EN_CHANGE && n.from == b.hwnd) b.model->text = utf8(window_text(b.hwnd));

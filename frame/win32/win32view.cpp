@@ -1,7 +1,5 @@
 #include "frame/win32/win32view.h"
 
-#include "frame/win32/win32namelabels.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
@@ -19,7 +17,7 @@ bool is_combo(Kind k) { return k == Kind::ComboEdit || k == Kind::ComboList; }
 
 }  // namespace
 
-Win32DialogWindow::Win32DialogWindow(Dialog& dialog, ViewEvents* run) : dialog_(dialog), run_(run) {
+Win32DialogWindow::Win32DialogWindow(Dialog& dialog, ViewEvents* run) : controller_(dialog, *this, run) {
     face_brush_ = GetSysColorBrush(COLOR_BTNFACE);
     window_brush_ = GetSysColorBrush(COLOR_WINDOW);
     const DialogDesign& design = dialog.design();
@@ -44,7 +42,6 @@ Win32DialogWindow::Win32DialogWindow(Dialog& dialog, ViewEvents* run) : dialog_(
                             GetModuleHandleW(nullptr), this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font()), FALSE);
     build();
-    hook_.emplace(dialog_.env(), static_cast<ViewEvents&>(*this));
     // The controls show the model from the first show on (show()).
 }
 
@@ -60,7 +57,7 @@ Win32DialogWindow::~Win32DialogWindow() {
 // of the tab order, in that order (the dialog navigation follows it); then
 // the other controls; group boxes and radio group frames at the bottom.
 void Win32DialogWindow::build() {
-    Form& form = dialog_.form();
+    Form& form = dialog().form();
     bindings_.reserve(form.controls().size());
     for (Control& c : form.controls()) {
         Binding b;
@@ -68,7 +65,8 @@ void Win32DialogWindow::build() {
         b.binder = win32_binder_for(c.kind());
         bindings_.push_back(b);
     }
-    const auto& order = dialog_.design().tab_order;
+    for (Binding& b : bindings_) b.tab_stop = controller_.tab_stop(b.model->name());
+    const auto& order = dialog().design().tab_order;
     std::vector<size_t> sequence;
     auto add = [&](size_t i) {
         if (std::find(sequence.begin(), sequence.end(), i) == sequence.end()) sequence.push_back(i);
@@ -78,10 +76,7 @@ void Win32DialogWindow::build() {
             if (bindings_[i].model->kind() == top) add(i);
     for (const std::string& name : order)
         for (size_t i = 0; i < bindings_.size(); ++i)
-            if (bindings_[i].model->name() == name) {
-                bindings_[i].tab_stop = true;
-                add(i);
-            }
+            if (bindings_[i].model->name() == name) add(i);
     for (size_t i = 0; i < bindings_.size(); ++i) {
         Kind k = bindings_[i].model->kind();
         if (k != Kind::GroupBox && k != Kind::Panel && k != Kind::RadioGroup) add(i);
@@ -102,31 +97,21 @@ void Win32DialogWindow::build() {
         if ((k == Kind::GroupBox || k == Kind::Panel) && bindings_[i].hwnd)
             SetWindowPos(bindings_[i].hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    attach_name_labels(bindings_, hwnd_, measure_);
+    controller_.attach_name_labels(measure_);
 }
 
-void Win32DialogWindow::sync_from_model(bool move_focus) {
-    {
-        SyncGuard guard(syncing_);
-        set_text(hwnd_, wide(dialog_.form().caption));
-        for (Binding& b : bindings_) sync(b);
-    }
-    if (move_focus) focus_to_model();
-}
+void Win32DialogWindow::show_caption(const std::string& caption) { set_text(hwnd_, wide(caption)); }
 
-void Win32DialogWindow::focus_to_model() {
-    Binding* b = binding(dialog_.form().focus);
-    if (!b || !b->hwnd || !IsWindowVisible(hwnd_)) return;
-    HWND w = b->hwnd;
-    if (!b->radios.empty()) {
-        int i = std::max(0, b->model->selected);
-        if (i < static_cast<int>(b->radios.size())) w = b->radios[static_cast<size_t>(i)];
-    }
-    if (GetFocus() != w && !(is_combo(b->model->kind()) && IsChild(w, GetFocus()))) SetFocus(w);
+void Win32DialogWindow::give_focus(size_t at, int radio) {
+    const Binding& b = bindings_[at];
+    if (!IsWindowVisible(hwnd_)) return;
+    const HWND w = radio >= 0 && radio < static_cast<int>(b.radios.size()) ? b.radios[static_cast<size_t>(radio)] : b.hwnd;
+    if (GetFocus() != w && !(is_combo(b.model->kind()) && IsChild(w, GetFocus()))) SetFocus(w);
     last_focus_ = GetFocus();
 }
 
-void Win32DialogWindow::sync(Binding& b) {
+void Win32DialogWindow::render(size_t at) {
+    Binding& b = bindings_[at];
     if (!b.hwnd || !b.binder) return;
     const bool enabled = b.model->enabled;
     if ((IsWindowEnabled(b.hwnd) != FALSE) != enabled) {
@@ -137,15 +122,64 @@ void Win32DialogWindow::sync(Binding& b) {
     b.binder->sync(b, measure_);
 }
 
+void Win32DialogWindow::press(size_t at) {
+    if (bindings_[at].hwnd) SendMessageW(bindings_[at].hwnd, BM_CLICK, 0, 0);
+}
+
 void Win32DialogWindow::show() {
-    if (!shown_) {
-        shown_ = true;
-        dialog_.FormShow();
-    }
+    controller_.showing();
     sync_from_model(false);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
-    focus_to_model();
+    controller_.focus_to_model();
+}
+
+void Win32DialogWindow::show_window() {
+    if (hwnd_) ShowWindow(hwnd_, SW_SHOW);
+}
+
+void Win32DialogWindow::hide_window() {
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Win32DialogWindow::close_window() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+// ---------------------------------------------------------------------------
+// Name labels.
+
+namespace {
+RECT rect_in_dialog(HWND dialog, HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+}  // namespace
+
+int Win32DialogWindow::height_of(size_t at) const {
+    const RECT r = rect_in_dialog(hwnd_, bindings_[at].hwnd);
+    return r.bottom - r.top;
+}
+
+Size Win32DialogWindow::label_size(size_t at) const {
+    const Control& label = *bindings_[at].model;
+    return text_extent(measure_, font_of(*label.def), label.caption);
+}
+
+void Win32DialogWindow::place(size_t at, const Rect& r) {
+    SetWindowPos(bindings_[at].hwnd, nullptr, r.x, r.y, r.w, r.h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32DialogWindow::fit_to_caption(size_t at) {
+    const Binding& b = bindings_[at];
+    const ControlDef& d = *b.model->def;
+    if (d.kind != Kind::CheckBox && d.kind != Kind::Label) return;
+    const Size s = text_extent(measure_, font_of(d), utf8(b.shown_caption()));
+    const int w = d.kind == Kind::CheckBox ? check_box_width(s.w) : s.w;
+    const int h = d.kind == Kind::CheckBox ? height_of(at) : s.h;
+    SetWindowPos(b.hwnd, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 // ---------------------------------------------------------------------------
@@ -197,11 +231,11 @@ LRESULT Win32DialogWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CLOSE:
             // The close box: as Cancel, the host is not called.
-            cancel();
+            controller_.cancel();
             return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
-            if (run_) run_->closed();
+            controller_.window_gone();
             return 0;
         default:
             break;
@@ -211,74 +245,19 @@ LRESULT Win32DialogWindow::handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void Win32DialogWindow::on_command(int id, int code, HWND from) {
     const int at = id - kFirstControlId;
-    if (at < 0 || at >= static_cast<int>(ids_.size()) || syncing_) return;
+    if (at < 0 || at >= static_cast<int>(ids_.size()) || controller_.syncing()) return;
     const ControlMaker::IdRef ref = ids_[static_cast<size_t>(at)];
     Binding& b = bindings_[ref.binding];
-    if (b.binder) b.binder->command(b, {code, ref.radio, from}, *this);
-}
-
-// The focus moves only when the click itself moved it (Dialog::click).
-void Win32DialogWindow::clicked(const std::string& name) {
-    const bool focus_moved = dialog_.click(name);
-    if (dialog_.closed()) {
-        destroy();
-        return;
-    }
-    sync_from_model(focus_moved);
-}
-
-void Win32DialogWindow::ok() {
-    track_focus();  // a spin edit being left settles first
-    if (dialog_.ButtonOKClick()) {
-        destroy();
-    } else if (hwnd_) {
-        if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOW);
-        sync_from_model();
-    }
-}
-
-void Win32DialogWindow::cancel() {
-    dialog_.ButtonCancelClick();
-    destroy();
-}
-
-void Win32DialogWindow::hide() {
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
-}
-
-void Win32DialogWindow::destroy() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (b.binder) b.binder->command(b, {code, ref.radio, from}, controller_);
 }
 
 void Win32DialogWindow::spin_step(Binding& b, int steps) {
-    Control& m = *b.model;
-    m.text = std::to_string(m.def->spin_spec().stepped(m.spin_value(), steps));
-    {
-        SyncGuard guard(syncing_);
-        sync(b);
-    }
+    controller_.spin_stepped(b.model->name(), steps);
     SendMessageW(b.hwnd, EM_SETSEL, 0, -1);
 }
 
 // ---------------------------------------------------------------------------
 // Keys and focus.
-
-bool Win32DialogWindow::handle_key(int key) {
-    switch (dialog_.FormShortCut(key)) {
-        case KeyResult::NotTaken:
-            return false;
-        case KeyResult::PressFocused:
-            if (Binding* b = binding(dialog_.form().focus); b && b->hwnd) SendMessageW(b->hwnd, BM_CLICK, 0, 0);
-            return true;
-        case KeyResult::Ok:
-            ok();
-            return true;
-        case KeyResult::Cancel:
-            cancel();
-            return true;
-    }
-    return false;
-}
 
 bool Win32DialogWindow::pre_translate(MSG& msg) {
     if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
@@ -289,10 +268,8 @@ bool Win32DialogWindow::pre_translate(MSG& msg) {
         const bool dropped = b && is_combo(b->model->kind()) && SendMessageW(b->hwnd, CB_GETDROPPEDSTATE, 0, 0);
         // Enter and Escape whatever Shift or Ctrl say; Alt belongs to the
         // mnemonics.
-        if (!dropped && !(GetKeyState(VK_MENU) & 0x8000)) {
-            track_focus();
-            if (handle_key(msg.wParam == VK_RETURN ? 13 : 27)) return true;
-        }
+        const bool alt = GetKeyState(VK_MENU) & 0x8000;
+        if (!dropped && controller_.key(msg.wParam == VK_RETURN ? DialogKey::Enter : DialogKey::Escape, alt)) return true;
     }
     return hwnd_ && IsDialogMessageW(hwnd_, &msg);
 }
@@ -301,15 +278,7 @@ void Win32DialogWindow::track_focus() {
     HWND now = GetFocus();
     if (!hwnd_ || now == last_focus_) return;
     last_focus_ = now;
-    Binding* b = binding_of(now);
-    if (!b) return;
-    Binding* old = binding(dialog_.form().focus);
-    dialog_.form().move_focus(b->model->name());
-    if (old && old != b) {
-        // Leaving a control may have settled what it holds (a spin edit).
-        SyncGuard guard(syncing_);
-        sync(*old);
-    }
+    if (Binding* b = binding_of(now)) controller_.focus_entered(static_cast<size_t>(b - bindings_.data()));
 }
 
 // ---------------------------------------------------------------------------

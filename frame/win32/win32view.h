@@ -1,20 +1,21 @@
 // The Win32 view of a dialog: one native control per control of the form
 // model (a radio group is a group box with a radio button per item, a spin
 // edit an edit with an up-down control), rendered from the model, with the
-// user's edits written back into it.  Behaviour stays in Dialog; this class
-// forwards clicks, keys and focus, as the Qt view does.
+// user's edits written back into it.  What the view does with clicks, keys
+// and focus is the controller's (frame/viewcontroller.h); this class
+// translates the window messages into its calls and draws what it asks.
 #pragma once
 #include "frame/win32/win32binders.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "frame/dialog.h"
+#include "frame/viewcontroller.h"
 
 namespace corvane {
 
-class Win32DialogWindow final : private ControlEvents, private ViewEvents {
+class Win32DialogWindow final : private ViewSurface {
 public:
     // Creates the window and its controls, hidden, at the form's position.
     // The window reports to `run` when it has gone.
@@ -23,7 +24,7 @@ public:
     Win32DialogWindow(const Win32DialogWindow&) = delete;
     Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
 
-    Dialog& dialog() { return dialog_; }
+    Dialog& dialog() { return controller_.dialog(); }
     HWND hwnd() const { return hwnd_; }
 
     // The first show runs the show step (in the case settings the dialog
@@ -31,7 +32,7 @@ public:
     // model's control.
     void show();
     // Renders the model into the controls.
-    void sync_from_model(bool move_focus = true);
+    void sync_from_model(bool move_focus = true) { controller_.sync_from_model(move_focus); }
 
     // The window of a control: a radio group's group box, a spin edit's edit.
     HWND control(const std::string& name) const;
@@ -43,8 +44,8 @@ public:
     // Blanks added to a caption's gap so that its name label fits.
     int gap_pad(const std::string& name) const;
 
-    // Runs the key hook for a key code (13, 27, ...) as a key press would.
-    bool handle_key(int key);
+    // Runs the key hook for a key as a key press would.
+    bool handle_key(DialogKey key) { return controller_.key(key); }
     // The message loop's filter: the key hook first, then the dialog
     // navigation (Tab, arrows in a radio group, Alt+O and Alt+C).  True
     // when the message was handled.
@@ -59,34 +60,37 @@ private:
     LRESULT handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     void build();
-    void sync(Binding& b);
 
-    // ControlEvents
-    bool syncing() const override { return syncing_; }
-    void clicked(const std::string& name) override;
-    void ok() override;
-    void cancel() override;
-    // ViewEvents: the dialog's hide.
-    void hide() override;
+    // ViewSurface
+    bool drawn(size_t at) const override { return bindings_[at].hwnd && bindings_[at].binder; }
+    void show_caption(const std::string& caption) override;
+    void render(size_t at) override;
+    void give_focus(size_t at, int radio) override;
+    void press(size_t at) override;
+    bool window_visible() const override { return hwnd_ && IsWindowVisible(hwnd_); }
+    void show_window() override;
+    void hide_window() override;
+    void close_window() override;
+    void poll_focus() override { track_focus(); }
+    int height_of(size_t at) const override;
+    int caption_left(size_t at) const override { return bindings_[at].binder->caption_left(bindings_[at]); }
+    Size label_size(size_t at) const override;
+    void place(size_t at, const Rect& r) override;
+    void set_gap_pad(size_t at, int blanks) override { bindings_[at].gap_pad = blanks; }
+    void fit_to_caption(size_t at) override;
 
     void on_command(int id, int code, HWND from);
     void spin_step(Binding& b, int steps);
-    void focus_to_model();
-    void destroy();
 
     Binding* binding_of(HWND w);
     Binding* binding(const std::string& name);
     const Binding* binding(const std::string& name) const;
 
-    Dialog& dialog_;
-    ViewEvents* run_;
-    std::optional<ViewHook> hook_;
+    ViewController controller_;
     HWND hwnd_ = nullptr;
     Win32Measure measure_;
     std::vector<Binding> bindings_;
     std::vector<ControlMaker::IdRef> ids_;  // by control id - kFirstControlId
-    bool syncing_ = false;
-    bool shown_ = false;
     HWND last_focus_ = nullptr;
     HBRUSH face_brush_ = nullptr;
     HBRUSH window_brush_ = nullptr;

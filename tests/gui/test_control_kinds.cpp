@@ -44,7 +44,7 @@ const DialogDesign& kinds() {
         .controls = {
             group_box("GroupBox1", "枠", {4, 4, 392, 292}),
             label("LabelE", "ラベル (      )", 10, 10),
-            name_label("LabelNAME", "NAME", "LabelE", 40, 10),
+            name_label("LabelNAME", "NAME", "LabelE"),
             edit("EditA", {10, 30, 100, 20}),
             edit("EditA2", {120, 30, 100, 20}),
             mask_edit("MaskTime", {230, 30, 60, 20}, "00:00", "  :  "),

@@ -110,26 +110,6 @@ TEST(FrameGui, FlippedCaseShowsLowerNamesAndUpperValues) {
     EXPECT_EQ(color->currentText(), QString());
 }
 
-TEST(FrameGui, NameLabelsSitInsideTheirCaptionGaps) {
-    // Each name label lies within its caption's row and does not overlap the
-    // caption text on either side of the gap.
-    // Every dialog of the switch table: a caption may also hold its gap on
-    // a later line ("最大桁数" over "(      )").
-    for (const SwitchRow& row : all_switches()) {
-        if (!row.design) continue;
-        const DialogDesign& design = row.design();
-        ShownDialog r(design);
-        for (QLabel* l : r.window.findChildren<QLabel*>()) {
-            const ControlDef* d = design.find(l->objectName().toStdString());
-            if (!d || d->kind != Kind::NameLabel) continue;
-            QRect g = l->geometry();
-            EXPECT_LT(std::abs(g.x() - d->rect.x), 24) << design.class_name << " " << d->name;
-            EXPECT_LT(std::abs(g.y() - d->rect.y), 6) << design.class_name << " " << d->name;
-            EXPECT_TRUE(r.window.rect().contains(g)) << d->name;
-        }
-    }
-}
-
 TEST(FrameGui, TabFollowsTheDesignAndEntersRadioGroupsAtTheirSelection) {
     ShownDialog r(TFormHn());
     struct Step {

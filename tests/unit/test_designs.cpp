@@ -66,9 +66,9 @@ const DialogDesign& faulty() {
         .controls = {
             label("Label1", "幅 (      )", 0, 0),
             label("Label2", "no gap", 0, 20),
-            name_label("LabelA", "A", "Label1", 10, 0),
-            name_label("LabelB", "B", "Label2", 10, 20),
-            name_label("LabelC", "C", "LabelNone", 10, 40),
+            name_label("LabelA", "A", "Label1"),
+            name_label("LabelB", "B", "Label2"),
+            name_label("LabelC", "C", "LabelNone"),
             edit("EditA", {0, 60, 10, 10}),
             edit("EditA", {0, 80, 10, 10}),
             check_box("CheckBoxA", "a", {0, 100, 10, 10}),

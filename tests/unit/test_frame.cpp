@@ -26,7 +26,7 @@ const DialogDesign& probe_design() {
         .controls = {
             radio_group("RadioGroupALIGN", "配置 (      )", {"未指定", "左側 (\"left\")"}, {0, 0, 100, 50}, 1)
                 .upper_with_value(),
-            name_label("StaticTextALIGN", "ALIGN", "RadioGroupALIGN", 40, 0),
+            name_label("StaticTextALIGN", "ALIGN", "RadioGroupALIGN"),
             element_label("LabelLI", "<LI>", 0, 60),
             combo_edit("ComboBoxTARGET", {0, 80, 80, 20}, {"_blank", "_top"}).upper_with_value(1, 1),
             color_combo("ComboBoxCOLOR", {100, 80, 60, 20}),

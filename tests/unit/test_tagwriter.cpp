@@ -17,9 +17,9 @@ const DialogDesign& writer_design() {
         .class_name = "TFormWriter",
         .controls = {
             label("Label1", "幅 (      )", 0, 0),
-            name_label("LabelW", "WIDTH", "Label1", 0, 0),
-            name_label("LabelN", "NOSHADE", "Label1", 0, 0),
-            name_label("LabelU", "USEMAP", "Label1", 0, 0),
+            name_label("LabelW", "WIDTH", "Label1"),
+            name_label("LabelN", "NOSHADE", "Label1"),
+            name_label("LabelU", "USEMAP", "Label1"),
             element_label("LabelLI", "<LI>", 0, 0),
             edit("EditW", {}),
             check_box("CheckBoxWP", "％", {}),

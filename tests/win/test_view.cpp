@@ -15,6 +15,7 @@
 #include "host/hostlink.h"
 #include "setup/setup.h"
 #include "doubles.h"
+#include "view_cases.h"
 #include "wintest.h"
 
 using namespace corvane;
@@ -23,6 +24,7 @@ namespace {
 
 using test::CountedEvents;
 using test::FakePlatform;
+using test::RecordingHost;
 
 // The editor link of these tests: the window at (120, 90).
 struct FakeHost : test::RecordingHost {
@@ -217,23 +219,12 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
         if (d.kind == Kind::CheckBox && (SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED) != d.checked())
             wintest::fail(__FILE__, __LINE__, WHERE(d.name + " check"));
 
-        // Position and size as designed; a name label on its caption's gap.
+        // Position and size as designed.
         RECT r = rect_in(top, h);
         if (d.kind == Kind::Spin) r.right = rect_in(top, w.up_down(d.name)).right;
-        if (d.kind == Kind::NameLabel) {
-            HWND owner = w.control(d.owner());
-            RECT o = owner ? rect_in(top, owner) : RECT{};
-            const ControlDef* od = design.find(d.owner());
-            // On the line of the owner's caption that holds the gap.
-            const std::string oc = od ? od->caption : std::string();
-            const auto gap = caption_gap(oc);
-            const int lines = 1 + static_cast<int>(std::count(oc.begin(), oc.end(), '\n'));
-            const int line = gap ? static_cast<int>(std::count(oc.begin(), oc.begin() + gap->first, '\n')) : 0;
-            const LONG line_top = o.top + (o.bottom - o.top) * line / lines;
-            const bool beside = owner && r.left > o.left && r.top >= line_top - 2 && r.top <= line_top + 8 &&
-                                (od->rect.w == 0 || r.right <= o.right);
-            if (!beside) wintest::fail(__FILE__, __LINE__, WHERE(d.name + " is not on the caption of " + d.owner()));
-        } else {
+        // A name label has no place of its own (the shared cases check it on
+        // its caption); every other control is where the design puts it.
+        if (d.kind != Kind::NameLabel) {
             const bool placed = r.left == d.rect.x && r.top == d.rect.y &&
                                 (d.rect.w == 0 || r.right - r.left == d.rect.w) &&
                                 (d.rect.h == 0 || r.bottom - r.top == d.rect.h);
@@ -278,134 +269,117 @@ void check_against_design(const DialogDesign& design, const CaseSettings& cs) {
         wintest::fail(__FILE__, __LINE__, WHERE("focus on " + w.name_of(GetFocus())));
 }
 
-std::vector<const DialogDesign*> all_designs() {
-    std::vector<const DialogDesign*> designs;
-    for (const SwitchRow& row : all_switches())
-        if (row.action == Action::TagDialog) designs.push_back(&row.design());
-    designs.push_back(&TFormSetup());
-    return designs;
-}
-
 }  // namespace
 
 TEST(EveryDialogMatchesItsDesign) {
-    for (const DialogDesign* design : all_designs())
+    for (const DialogDesign* design : test::all_designs())
         for (CaseSettings cs : {CaseSettings{0, 0, 1}, CaseSettings{1, 1, 0}}) check_against_design(*design, cs);
 }
 
 // ---------------------------------------------------------------------------
-// One control of each kind, and the frame's buttons.
+// The cases every view must pass (view_cases.h), on this view.
 
 namespace {
 
-void enable_edit(Form& f, DialogEnv&) { f["EditB"].enabled = f.checked("CheckBoxA"); }
+class WinDriver final : public test::ViewDriver {
+public:
+    void open(const DialogDesign& design, CaseSettings cs) override {
+        dialog_.emplace(design, host, platform);
+        dialog_->create();
+        dialog_->set_case_settings(cs);
+        window_.emplace(*dialog_, &run);
+        window_->show();
+        pump(*window_);
+    }
+    Dialog& dialog() override { return *dialog_; }
+    Win32DialogWindow& w() { return *window_; }
 
-TagTexts build_all(const Form& f, BuildContext&) {
-    return {f.text("EditA") + "|" + f.text("MaskEditT") + "|" + f.text("CSpinEditN") + "|" +
-                std::to_string(f.selected("RadioGroupR")) + "|" + f.text("ComboBoxL"),
-            f.checked("CheckBoxA") ? "checked" : ""};
+    void focus(const std::string& control, int radio) override {
+        SetFocus(target(control, radio));
+        pump(*window_);
+    }
+    void press(test::Press key) override {
+        static const WPARAM vk[] = {VK_RETURN, VK_ESCAPE, VK_TAB, VK_UP, VK_DOWN};
+        HWND to = GetFocus();
+        PostMessageW(to, WM_KEYDOWN, vk[static_cast<int>(key)], 1);
+        PostMessageW(to, WM_KEYUP, vk[static_cast<int>(key)], 0xC0000001);
+        pump(*window_);
+    }
+    void type(const std::string& text) override {
+        HWND to = GetFocus();
+        for (wchar_t c : wide(text)) PostMessageW(to, WM_CHAR, c, 1);
+        pump(*window_);
+    }
+    void paste(const std::string& control, const std::string& text) override {
+        SetWindowTextW(window_->control(control), wide(text).c_str());
+        pump(*window_);
+    }
+    void click(const std::string& control, int radio) override {
+        SendMessageW(target(control, radio), BM_CLICK, 0, 0);
+        pump(*window_);
+    }
+    void close_box() override {
+        SendMessageW(window_->hwnd(), WM_CLOSE, 0, 0);
+        pump(*window_);
+    }
+
+    std::string focused() override { return window_->name_of(GetFocus()); }
+    int focused_radio() override {
+        const std::vector<HWND> radios = window_->radios(focused());
+        const auto at = std::find(radios.begin(), radios.end(), GetFocus());
+        return at == radios.end() ? -1 : static_cast<int>(at - radios.begin());
+    }
+    std::string shown(const std::string& control) override { return utf8(text_of(window_->control(control))); }
+    bool enabled(const std::string& control) override { return IsWindowEnabled(window_->control(control)) != FALSE; }
+    bool visible() override { return window_->hwnd() && IsWindowVisible(window_->hwnd()); }
+    bool tab_stop(const std::string& control, int radio) override {
+        return (GetWindowLongPtrW(target(control, radio), GWL_STYLE) & WS_TABSTOP) != 0;
+    }
+    Rect rect(const std::string& control) override {
+        const RECT r = rect_in(window_->hwnd(), window_->control(control));
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    int gap_pad(const std::string& control) override { return window_->gap_pad(control); }
+
+private:
+    HWND target(const std::string& control, int radio) {
+        if (radio < 0) return window_->control(control);
+        const std::vector<HWND> radios = window_->radios(control);
+        return radio < static_cast<int>(radios.size()) ? radios[static_cast<size_t>(radio)] : nullptr;
+    }
+
+    std::optional<Dialog> dialog_;
+    std::optional<Win32DialogWindow> window_;
+};
+
+void run_cases(void (*cases)(const std::function<std::unique_ptr<test::ViewDriver>()>&, test::Report&)) {
+    test::Report r;
+    cases([] { return std::make_unique<WinDriver>(); }, r);
+    for (const std::string& f : r.failures) wintest::fail(__FILE__, __LINE__, f);
 }
 
-const DialogDesign& every_kind() {
-    static const DialogDesign d{
-        .class_name = "TFormEVERY",
-        .caption = "Every kind ",
-        .appended = {{W_FONT}},
-        .client_w = 400,
-        .client_h = 220,
-        .controls = {
-            label("Label1", "色 (   )", 8, 8),
-            name_label("LabelBACKGROUND", "BACKGROUND", "Label1", 20, 8),
-            edit("EditA", {8, 28, 100, 21}),
-            edit("EditB", {120, 28, 100, 21}),
-            mask_edit("MaskEditT", {8, 56, 60, 21}, "00:00"),
-            spin("CSpinEditN", {80, 56, 49, 21}, 0, 99, 5, 2),
-            combo_list("ComboBoxL", {140, 56, 89, 20}, {"", "one", "two"}, 0),
-            color_combo("ComboBoxCOLOR", {240, 56, 97, 20}),
-            color_button("ButtonCOLOR", {340, 56, 49, 20}, "ComboBoxCOLOR"),
-            check_box("CheckBoxA", "enable B", {8, 84, 0, 0}, true),
-            radio_group("RadioGroupR", "R", {"a", "b", "c"}, {8, 104, 120, 80}, 0),
-            ok_button(240, 180),
-            cancel_button(320, 180),
-        },
-        .tab_order = {"EditA", "EditB", "MaskEditT", "CSpinEditN", "ComboBoxL", "ComboBoxCOLOR", "ButtonCOLOR",
-                      "CheckBoxA", "RadioGroupR"},
-        .build = build_all,
-        .handlers = {{"CheckBoxA", enable_edit}},
-    };
-    return d;
-}
-
+// A dialog of every kind, shown, for the cases of this view alone.
 struct Shown {
-    FakeHost host;
-    FakePlatform platform;
-    Dialog dialog{every_kind(), host, platform};
-    CountedEvents run;
-    std::optional<Win32DialogWindow> window;
-    Shown() {
-        dialog.create();
-        window.emplace(dialog, &run);
-        window->show();
-        pump(*window);
-    }
-    Win32DialogWindow& w() { return *window; }
-    HWND h(const char* name) { return window->control(name); }
-    void key(HWND to, WPARAM vk) {
-        PostMessageW(to, WM_KEYDOWN, vk, 1);
-        PostMessageW(to, WM_KEYUP, vk, 0xC0000001);
-        pump(*window);
-    }
+    WinDriver driver;
+    RecordingHost& host = driver.host;
+    CountedEvents& run = driver.run;
+    Dialog& dialog;
+    Shown() : dialog((driver.open(test::every_kind(), {0, 0, 1}), driver.dialog())) {}
+    Win32DialogWindow& w() { return driver.w(); }
+    HWND h(const char* name) { return driver.w().control(name); }
     void type(HWND to, const wchar_t* text) {
         for (const wchar_t* p = text; *p; ++p) PostMessageW(to, WM_CHAR, *p, 1);
-        pump(*window);
+        pump(w());
     }
-    void focus(const char* name) {
-        SetFocus(h(name));
-        pump(*window);
-    }
+    void focus(const char* name) { driver.focus(name, -1); }
 };
 
 }  // namespace
 
-TEST(EnterConfirmsFromAnEditAndHandsTheTextsOver) {
-    Shown s;
-    s.focus("EditA");
-    s.type(s.h("EditA"), L"abc");
-    CHECK_EQ(s.dialog.form().text("EditA"), std::string("abc"));
-    s.key(s.h("EditA"), VK_RETURN);
-    CHECK_EQ(s.host.set_data_count, 1);
-    CHECK_EQ(s.host.start, std::string("abc||5|0|"));  // an untouched masked edit holds nothing
-    CHECK_EQ(s.host.end, std::string("checked"));
-    CHECK_EQ(s.run.closed_count, 1);
-}
-
-TEST(EscapeAndTheCloseBoxNeverCallTheHost) {
-    {
-        Shown s;
-        s.focus("EditA");
-        s.key(s.h("EditA"), VK_ESCAPE);
-        CHECK_EQ(s.run.closed_count, 1);
-        CHECK_EQ(s.host.set_data_count, 0);
-    }
-    {
-        Shown s;
-        SendMessageW(s.w().hwnd(), WM_CLOSE, 0, 0);
-        CHECK_EQ(s.run.closed_count, 1);
-        CHECK_EQ(s.host.set_data_count, 0);
-    }
-}
-
-TEST(EnterOnTheColourButtonPressesIt) {
-    Shown s;
-    s.platform.colors.push_back(Rgb{255, 128, 0});
-    s.focus("ButtonCOLOR");
-    s.key(s.h("ButtonCOLOR"), VK_RETURN);
-    CHECK_EQ(s.platform.color_initials.size(), size_t{1});
-    CHECK_EQ(s.run.closed_count, 0);
-    CHECK_EQ(s.dialog.form().text("ComboBoxCOLOR"), std::string("#FF8000"));
-    CHECK_EQ(utf8(text_of(s.h("ComboBoxCOLOR"))), std::string("#FF8000"));
-    CHECK_EQ(s.w().name_of(GetFocus()), std::string("ComboBoxCOLOR"));
-}
+TEST(SharedKeyHookCases) { run_cases(test::key_cases); }
+TEST(SharedControlCases) { run_cases(test::control_cases); }
+TEST(SharedNarrowGapCase) { run_cases(test::narrow_gap_case); }
+TEST(SharedEveryDialogCases) { run_cases(test::every_dialog_cases); }
 
 TEST(AltOConfirmsAltCCancels) {
     {
@@ -439,64 +413,13 @@ TEST(MaskedEditKeepsItsLiterals) {
     CHECK_EQ(s.dialog.form().text("MaskEditT"), std::string("1 :  "));
 }
 
-TEST(SpinEditStepsAndSettlesWithinItsLimits) {
+TEST(ADropDownListsChoiceReachesTheModel) {
     Shown s;
-    HWND e = s.h("CSpinEditN");
-    s.focus("CSpinEditN");
-    s.key(e, VK_UP);
-    CHECK_EQ(s.dialog.form().text("CSpinEditN"), std::string("7"));
-    s.key(e, VK_DOWN);
-    s.key(e, VK_DOWN);
-    s.key(e, VK_DOWN);
-    s.key(e, VK_DOWN);
-    CHECK_EQ(s.dialog.form().text("CSpinEditN"), std::string("0"));  // held at the minimum
-    SetWindowTextW(e, L"150");
-    CHECK_EQ(s.dialog.form().text("CSpinEditN"), std::string("150"));  // as typed while in the field
-    s.focus("EditA");
-    CHECK_EQ(s.dialog.form().text("CSpinEditN"), std::string("99"));
-    CHECK_EQ(utf8(text_of(e)), std::string("99"));
-    SetWindowTextW(e, L"x");
-    s.focus("CSpinEditN");
-    s.focus("EditA");
-    CHECK_EQ(utf8(text_of(e)), std::string("0"));
-}
-
-TEST(ClicksReachTheModelAndItsHandlers) {
-    Shown s;
-    // A check box's handler disables the edit; the view follows.
-    SendMessageW(s.h("CheckBoxA"), BM_CLICK, 0, 0);
-    pump(s.w());
-    CHECK(!s.dialog.form().checked("CheckBoxA"));
-    CHECK(!IsWindowEnabled(s.h("EditB")));
-    SendMessageW(s.h("CheckBoxA"), BM_CLICK, 0, 0);
-    pump(s.w());
-    CHECK(IsWindowEnabled(s.h("EditB")));
-    // A radio button: the model's choice and the group's one tab stop.
-    std::vector<HWND> radios = s.w().radios("RadioGroupR");
-    SendMessageW(radios[2], BM_CLICK, 0, 0);
-    pump(s.w());
-    CHECK_EQ(s.dialog.form().selected("RadioGroupR"), 2);
-    CHECK(!(GetWindowLongPtrW(radios[0], GWL_STYLE) & WS_TABSTOP));
-    CHECK(GetWindowLongPtrW(radios[2], GWL_STYLE) & WS_TABSTOP);
-    // Down from the selected button moves the choice within the group.
-    SetFocus(radios[2]);
-    pump(s.w());
-    s.key(radios[2], VK_UP);
-    CHECK_EQ(s.dialog.form().selected("RadioGroupR"), 1);
-    // A drop-down list's choice.
     SendMessageW(s.h("ComboBoxL"), CB_SETCURSEL, 2, 0);
     SendMessageW(s.w().hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(s.h("ComboBoxL")), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(s.h("ComboBoxL")));
     CHECK_EQ(s.dialog.form().selected("ComboBoxL"), 2);
     CHECK_EQ(s.dialog.form().text("ComboBoxL"), std::string("two"));
-}
-
-TEST(NarrowGapIsWidenedForItsNameLabel) {
-    Shown s;
-    CHECK(s.w().gap_pad("Label1") > 0);
-    RECT caption = rect_in(s.w().hwnd(), s.h("Label1"));
-    RECT label = rect_in(s.w().hwnd(), s.h("LabelBACKGROUND"));
-    CHECK(label.left > caption.left && label.right < caption.right);
 }
 
 namespace {
