@@ -13,6 +13,7 @@
 #include "app/win32_main.h"
 #include "comment/comment.h"
 #include "common/diagnostics.h"
+#include "common/milestone.h"
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
 
@@ -35,6 +36,7 @@ int run_app_module(int argc, char** argv) {
         std::fprintf(stderr, "corvane: %s: %s\n", path.c_str(), why);
         return 1;
     }
+    corvane::milestone("app-module-loaded");
     return entry(argc, argv);
 }
 #endif
@@ -42,6 +44,7 @@ int run_app_module(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    corvane::milestone("link-loaded");
     // Standard output is the editor's text: no message may reach it, nor a
     // standard error that shares its pipe or file.
     corvane::separate_diagnostics();

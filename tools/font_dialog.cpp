@@ -12,8 +12,14 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include "common/milestone.h"
+
+using corvane::milestone;
+
 int main(int argc, char** argv) {
+    milestone("link-loaded");
     QApplication app(argc, argv);
+    milestone("qapplication-up");
     QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "IPAexGothic"});
     QFont::insertSubstitutions("ＭＳ ゴシック", {"MS Gothic", "IPAGothic", "Monospace"});
     QFont font("ＭＳ Ｐゴシック");
@@ -21,6 +27,7 @@ int main(int argc, char** argv) {
     QFont fixed("ＭＳ ゴシック");
     fixed.setPixelSize(12);
     fixed.setStyleHint(QFont::TypeWriter);
+    milestone("fonts");
 
     QWidget w;
     w.setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -67,7 +74,9 @@ int main(int argc, char** argv) {
     QObject::connect(ok, &QPushButton::clicked, &w, &QWidget::close);
     QObject::connect(cancel, &QPushButton::clicked, &w, &QWidget::close);
     QObject::connect(new QShortcut(Qt::Key_Escape, &w), &QShortcut::activated, &w, &QWidget::close);
+    milestone("widgets-made");
     w.show();
+    milestone("shown");
     size->findChild<QRadioButton*>()->setFocus();
     return app.exec();
 }

@@ -5,9 +5,9 @@
 # of 15 interleaved runs each, and peak memory of each.
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
-corvane_install xvfb libx11-dev libxtst-dev
+corvane_install xvfb libx11-dev libxtst-dev libxdamage-dev
 cmake --build "$CORVANE_BUILD" --target corvane bare_dialog font_dialog >&2
-gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst
+gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst -lXdamage
 corvane_bench_display
 runs=${CORVANE_BENCH_RUNS:-15}
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }

@@ -4,9 +4,9 @@
 # turns run by run.
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
-corvane_install xvfb libx11-dev libxtst-dev
+corvane_install xvfb libx11-dev libxtst-dev libxdamage-dev
 cmake --build "$CORVANE_BUILD" --target corvane >&2
-gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst
+gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst -lXdamage
 corvane_bench_display
 runs=${CORVANE_BENCH_RUNS:-15}
 work=$(mktemp -d)

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Where the time to map goes: corvane /FONT, /EDIT on a small FONT element
+# and the font dialog written by hand in plain Qt (tools/font_dialog.cpp),
+# each run with CORVANE_MILESTONES set (common/milestone.h), taking turns run
+# by run under an X server (Xvfb when none is running).  Prints, per
+# milestone, the median time since launch (wall) and the median processor
+# time of the process so far (cpu), in ms; "mapped" is when the X server
+# maps the window, "painted" when the program first draws into it
+# (tools/maptime.c).  Medians of 15 runs each
+# (CORVANE_BENCH_RUNS).
+set -euo pipefail
+. "$(dirname "$0")/../lib.sh"
+corvane_install xvfb libx11-dev libxtst-dev libxdamage-dev
+cmake --build "$CORVANE_BUILD" --target corvane font_dialog >&2
+gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$CORVANE_BUILD/maptime" -lX11 -lXtst -lXdamage
+corvane_bench_display
+runs=${CORVANE_BENCH_RUNS:-15}
+work=$(mktemp -d)
+trap 'rm -rf "$work"; corvane_bench_display_stop' EXIT
+printf '<FONT SIZE="+3" COLOR="red">Hello</FONT>' >"$work/element"
+printf 'Hello' >"$work/text"
+
+# run NAME INPUT COMMAND...: one run; appends "NAME MILESTONE WALL CPU" lines.
+run() {
+    local name=$1 input=$2
+    shift 2
+    "$CORVANE_BUILD/maptime" -m -k Escape -- "$@" <"$input" >"$work/out" 2>"$work/err" || true
+    local map paint
+    map=$(grep -a -o 'map_ms=[0-9.]*' "$work/out" | sed 's/map_ms=//') || return 0
+    paint=$(grep -a -o 'paint_ms=[0-9.]*' "$work/out" | sed 's/paint_ms=//') || paint=
+    [ -n "$map" ] || return 0
+    grep -a '^corvane: milestone ' "$work/err" | awk -v n="$name" '{ print n, $3, $4, $5 }' >>"$work/marks"
+    echo "$name mapped $map -" >>"$work/marks"
+    [ -z "$paint" ] || echo "$name painted $paint -" >>"$work/marks"
+}
+for _ in $(seq "$runs"); do
+    run font "$work/text" "$CORVANE_BUILD/corvane" /FONT
+    run hand "$work/text" "$CORVANE_BUILD/font_dialog"
+    run edit "$work/element" "$CORVANE_BUILD/corvane" /EDIT
+done
+
+echo "milestones, medians of $runs interleaved runs (ms since launch: wall / processor time of the process)"
+echo "  load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+awk '
+    function median(list,   n, a, i, j, t) {
+        n = split(list, a, " ")
+        for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+        return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    { key = $1 SUBSEP $2; wall[key] = wall[key] " " $3; if ($4 != "-") cpu[key] = cpu[key] " " $4 }
+    END {
+        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown mapped painted", order, " ")
+        printf "  %-18s %17s %17s %17s\n", "milestone", "/FONT", "by hand", "/EDIT small"
+        for (i = 1; i <= 10; i++) {
+            m = order[i]
+            line = sprintf("  %-18s", m)
+            split("font hand edit", progs, " ")
+            for (p = 1; p <= 3; p++) {
+                key = progs[p] SUBSEP m
+                if (key in wall) {
+                    c = (key in cpu) ? sprintf("%7.2f", median(cpu[key])) : "      -"
+                    line = line sprintf(" %8.2f /%s", median(wall[key]), c)
+                } else {
+                    line = line sprintf(" %17s", "-")
+                }
+            }
+            print line
+        }
+    }' "$work/marks"
