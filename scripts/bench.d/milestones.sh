@@ -7,7 +7,10 @@
 # time of the process so far (cpu), in ms; "mapped" is when the X server
 # maps the window, "painted" when the program first draws into it
 # (tools/maptime.c).  Medians of 15 runs each
-# (CORVANE_BENCH_RUNS).
+# (CORVANE_BENCH_RUNS).  Then, where valgrind is installed, one run of each
+# under callgrind: the instructions executed up to each milestone, all
+# threads together, which the machine's load does not change
+# (CORVANE_BENCH_CALLGRIND=0 leaves it out).
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 corvane_install xvfb libx11-dev libxtst-dev libxdamage-dev
@@ -67,3 +70,53 @@ awk '
             print line
         }
     }' "$work/marks"
+
+# Instructions up to each milestone: callgrind writes its counts out before
+# every milestone (milestone_report, common/milestone.h), in the order of the
+# milestones the run prints; the last part is everything after "shown".
+command -v valgrind >/dev/null || exit 0
+[ "${CORVANE_BENCH_CALLGRIND:-1}" = 0 ] && exit 0
+counts() {
+    local name=$1 input=$2 dir="$work/cg-$1"
+    shift 2
+    mkdir -p "$dir"
+    "$CORVANE_BUILD/maptime" -m -t 180000 -k Escape -- valgrind --tool=callgrind \
+        --dump-before='corvane::milestone_report*' --callgrind-out-file="$dir/out.%p" "$@" \
+        <"$input" >/dev/null 2>"$dir/err" || true
+    # The program's own files are those with parts (out.PID.N); a process
+    # forked on the way (a D-Bus launcher) has none.
+    local main
+    main=$(ls "$dir" | sed -n 's/^out\.\([0-9]*\)\.1$/\1/p' | head -n 1)
+    [ -n "$main" ] || return 0
+    grep -a '^corvane: milestone ' "$dir/err" | awk '{ print $3 }' >"$dir/names"
+    local k=1 total=0 n
+    while read -r m; do
+        n=$(sed -n 's/^summary: //p' "$dir/out.$main.$k")
+        total=$((total + n))
+        echo "$name $m $total" >>"$work/instr"
+        k=$((k + 1))
+    done <"$dir/names"
+    n=$(sed -n 's/^summary: //p' "$dir/out.$main")
+    echo "$name exit $((total + n))" >>"$work/instr"
+}
+counts font "$work/text" "$CORVANE_BUILD/corvane" /FONT
+counts hand "$work/text" "$CORVANE_BUILD/font_dialog"
+counts edit "$work/element" "$CORVANE_BUILD/corvane" /EDIT
+echo "instructions executed since exec, millions (callgrind, one run each; all threads)"
+awk '
+    { v[$1 SUBSEP $2] = $3 }
+    END {
+        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown exit", order, " ")
+        split("font hand edit", progs, " ")
+        printf "  %-18s %10s %10s %10s\n", "milestone", "/FONT", "by hand", "/EDIT small"
+        for (i = 1; i <= 9; i++) {
+            line = sprintf("  %-18s", order[i])
+            for (p = 1; p <= 3; p++) {
+                key = progs[p] SUBSEP order[i]
+                line = line ((key in v) ? sprintf(" %10.2f", v[key] / 1e6) : sprintf(" %10s", "-"))
+            }
+            print line
+        }
+        if ((("font" SUBSEP "shown") in v) && (("hand" SUBSEP "shown") in v))
+            printf "  up to shown, /FONT against by hand: %.3f\n", v["font" SUBSEP "shown"] / v["hand" SUBSEP "shown"]
+    }' "$work/instr"
