@@ -71,7 +71,6 @@ void show_until_closed(Dialog& dialog, QtPlatform& platform) {
     milestone("widgets-made");
     platform.set_parent(&window);
     window.show();
-    milestone("shown");
     QApplication::exec();
     platform.set_parent(nullptr);
 }

@@ -28,7 +28,7 @@ int run_app_module(int argc, char** argv) {
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(reinterpret_cast<void*>(GetProcAddress(module, CORVANE_APP_ENTRY))) : nullptr;
     const char* why = "cannot be loaded";
 #else
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(dlsym(module, CORVANE_APP_ENTRY)) : nullptr;
     const char* why = module ? "has no entry point" : dlerror();
 #endif

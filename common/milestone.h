@@ -1,23 +1,25 @@
 // Start-up milestones: where a run spends its time on the way to its window.
 // With CORVANE_MILESTONES set, each milestone writes one line to standard
 // error,
-//   corvane: milestone NAME WALL_MS CPU_MS
+//   corvane: milestone NAME WALL_MS CPU_MS FAULTS
 // WALL_MS is the time since the run was launched: the variable's value read
 // as the monotonic clock in microseconds, which a launcher sets just before
 // it starts the program (scripts/bench milestones does; tools/maptime.c -m),
 // or else since the first milestone of the process.  CPU_MS is the processor
 // time of the whole process so far, which a busy machine does not inflate
-// the way it inflates waiting.  Unset, a milestone costs one test.
+// the way it inflates waiting; FAULTS its page faults so far.  Unset, a
+// milestone costs one test.
 //
-// Header only, so that the yardsticks in tools/ mark the same points; each
-// module holding it keeps its own copy of the launch time.  The Windows
-// build has no milestones.
+// Header only, so that the yardsticks in tools/ mark the same points.  The
+// Windows build has no milestones.
 #pragma once
 
 #if !defined(_WIN32)
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+
+#include <sys/resource.h>
 #endif
 
 namespace corvane {
@@ -37,15 +39,28 @@ namespace corvane {
         const long long v = std::strtoll(setting, &end, 10);
         return end != setting && *end == '\0' && v > 0 && v <= now ? v : now;
     }();
-    std::fprintf(stderr, "corvane: milestone %s %.2f %.2f\n", name, (now - launched) / 1000.0,
-                 micros(CLOCK_PROCESS_CPUTIME_ID) / 1000.0);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::fprintf(stderr, "corvane: milestone %s %.2f %.2f %ld\n", name, (now - launched) / 1000.0,
+                 micros(CLOCK_PROCESS_CPUTIME_ID) / 1000.0, usage.ru_minflt + usage.ru_majflt);
 }
 #endif
 
-inline void milestone(const char* name) {
+inline const char* milestone_setting() {
 #if !defined(_WIN32)
     static const char* const setting = std::getenv("CORVANE_MILESTONES");
-    if (setting) milestone_report(setting, name);
+    return setting;
+#else
+    return nullptr;
+#endif
+}
+
+// Whether milestones are written at all.
+inline bool milestones_on() { return milestone_setting() != nullptr; }
+
+inline void milestone(const char* name) {
+#if !defined(_WIN32)
+    if (const char* setting = milestone_setting()) milestone_report(setting, name);
 #else
     (void)name;
 #endif

@@ -30,6 +30,10 @@ public:
     // Runs the key hook for a key code as the user's key press would.
     bool handle_key(int key);
 
+    // Shows the window, and at its first showing measures the texts and
+    // places what follows them.
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -45,6 +49,7 @@ private:
     void hide() override { QWidget::hide(); }
 
     void build();
+    void lay_out();
     void set_tab_order();
     void focus_changed(QWidget* now);
     Binding* binding_of(QWidget* w);
@@ -55,6 +60,8 @@ private:
     std::optional<ViewHook> hook_;
     bool syncing_ = false;
     bool shown_ = false;
+    bool laid_out_ = false;
+    bool painted_ = false;
 };
 
 }  // namespace corvane

@@ -3,10 +3,11 @@
 # and the font dialog written by hand in plain Qt (tools/font_dialog.cpp),
 # each run with CORVANE_MILESTONES set (common/milestone.h), taking turns run
 # by run under an X server (Xvfb when none is running).  Prints, per
-# milestone, the median time since launch (wall) and the median processor
-# time of the process so far (cpu), in ms; "mapped" is when the X server
-# maps the window, "painted" when the program first draws into it
-# (tools/maptime.c).  Medians of 15 runs each
+# milestone, the median time since launch (wall), processor time of the
+# process so far and its page faults so far.  "mapped" is when the X server
+# maps the window and "drawn" when the program first draws into it, both
+# seen from outside (tools/maptime.c); "painted" is when the program has
+# handed its first picture over.  Medians of 15 runs each
 # (CORVANE_BENCH_RUNS).  Then, where valgrind is installed, one run of each
 # under callgrind: the instructions executed up to each milestone, all
 # threads together, which the machine's load does not change
@@ -23,7 +24,8 @@ trap 'rm -rf "$work"; corvane_bench_display_stop' EXIT
 printf '<FONT SIZE="+3" COLOR="red">Hello</FONT>' >"$work/element"
 printf 'Hello' >"$work/text"
 
-# run NAME INPUT COMMAND...: one run; appends "NAME MILESTONE WALL CPU" lines.
+# run NAME INPUT COMMAND...: one run; appends "NAME MILESTONE WALL CPU FAULTS"
+# lines.
 run() {
     local name=$1 input=$2
     shift 2
@@ -32,9 +34,9 @@ run() {
     map=$(grep -a -o 'map_ms=[0-9.]*' "$work/out" | sed 's/map_ms=//') || return 0
     paint=$(grep -a -o 'paint_ms=[0-9.]*' "$work/out" | sed 's/paint_ms=//') || paint=
     [ -n "$map" ] || return 0
-    grep -a '^corvane: milestone ' "$work/err" | awk -v n="$name" '{ print n, $3, $4, $5 }' >>"$work/marks"
-    echo "$name mapped $map -" >>"$work/marks"
-    [ -z "$paint" ] || echo "$name painted $paint -" >>"$work/marks"
+    grep -a '^corvane: milestone ' "$work/err" | awk -v n="$name" '{ print n, $3, $4, $5, $6 }' >>"$work/marks"
+    echo "$name mapped $map - -" >>"$work/marks"
+    [ -z "$paint" ] || echo "$name drawn $paint - -" >>"$work/marks"
 }
 for _ in $(seq "$runs"); do
     run font "$work/text" "$CORVANE_BUILD/corvane" /FONT
@@ -42,32 +44,30 @@ for _ in $(seq "$runs"); do
     run edit "$work/element" "$CORVANE_BUILD/corvane" /EDIT
 done
 
-echo "milestones, medians of $runs interleaved runs (ms since launch: wall / processor time of the process)"
-echo "  load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "milestones, medians of $runs interleaved runs; load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 awk '
     function median(list,   n, a, i, j, t) {
         n = split(list, a, " ")
         for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
-    { key = $1 SUBSEP $2; wall[key] = wall[key] " " $3; if ($4 != "-") cpu[key] = cpu[key] " " $4 }
+    { key = $1 SUBSEP $2; seen[key] = 1
+      for (f = 3; f <= 5; f++) if ($f != "-") v[f, key] = v[f, key] " " $f }
     END {
-        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown mapped painted", order, " ")
-        printf "  %-18s %17s %17s %17s\n", "milestone", "/FONT", "by hand", "/EDIT small"
-        for (i = 1; i <= 10; i++) {
-            m = order[i]
-            line = sprintf("  %-18s", m)
-            split("font hand edit", progs, " ")
-            for (p = 1; p <= 3; p++) {
-                key = progs[p] SUBSEP m
-                if (key in wall) {
-                    c = (key in cpu) ? sprintf("%7.2f", median(cpu[key])) : "      -"
-                    line = line sprintf(" %8.2f /%s", median(wall[key]), c)
-                } else {
-                    line = line sprintf(" %17s", "-")
+        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown mapped texts-laid-out painted drawn", order, " ")
+        split("font hand edit", progs, " ")
+        title[3] = "ms since launch (wall)"; title[4] = "processor ms of the process"; title[5] = "page faults"
+        for (f = 3; f <= 5; f++) {
+            printf "  %-28s %10s %10s %12s\n", title[f], "/FONT", "by hand", "/EDIT small"
+            for (i = 1; i <= 12; i++) {
+                line = sprintf("    %-26s", order[i]); any = 0
+                for (p = 1; p <= 3; p++) {
+                    key = progs[p] SUBSEP order[i]
+                    if ((f, key) in v) { line = line sprintf(p == 3 ? " %12.2f" : " %10.2f", median(v[f, key])); any = 1 }
+                    else line = line sprintf(p == 3 ? " %12s" : " %10s", "-")
                 }
+                if (any) print line
             }
-            print line
         }
     }' "$work/marks"
 
@@ -102,20 +102,21 @@ counts() {
 counts font "$work/text" "$CORVANE_BUILD/corvane" /FONT
 counts hand "$work/text" "$CORVANE_BUILD/font_dialog"
 counts edit "$work/element" "$CORVANE_BUILD/corvane" /EDIT
-echo "instructions executed since exec, millions (callgrind, one run each; all threads)"
+echo "instructions executed since exec (callgrind, one run each, all threads)"
 awk '
     { v[$1 SUBSEP $2] = $3 }
     END {
-        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown exit", order, " ")
+        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown texts-laid-out painted exit", order, " ")
         split("font hand edit", progs, " ")
-        printf "  %-18s %10s %10s %10s\n", "milestone", "/FONT", "by hand", "/EDIT small"
-        for (i = 1; i <= 9; i++) {
-            line = sprintf("  %-18s", order[i])
+        printf "  %-28s %10s %10s %12s\n", "millions of instructions", "/FONT", "by hand", "/EDIT small"
+        for (i = 1; i <= 11; i++) {
+            line = sprintf("    %-26s", order[i]); any = 0
             for (p = 1; p <= 3; p++) {
                 key = progs[p] SUBSEP order[i]
-                line = line ((key in v) ? sprintf(" %10.2f", v[key] / 1e6) : sprintf(" %10s", "-"))
+                if (key in v) { line = line sprintf(p == 3 ? " %12.2f" : " %10.2f", v[key] / 1e6); any = 1 }
+                else line = line sprintf(p == 3 ? " %12s" : " %10s", "-")
             }
-            print line
+            if (any) print line
         }
         if ((("font" SUBSEP "shown") in v) && (("hand" SUBSEP "shown") in v))
             printf "  up to shown, /FONT against by hand: %.3f\n", v["font" SUBSEP "shown"] / v["hand" SUBSEP "shown"]
