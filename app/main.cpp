@@ -16,6 +16,9 @@
 #include "common/milestone.h"
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
+#ifndef _WIN32
+#include "standin/standin_start.h"
+#endif
 
 namespace {
 
@@ -59,6 +62,10 @@ int main(int argc, char** argv) {
     // The Windows build holds its Win32 view itself: it needs no module.
     return corvane::win32_main(argc, argv, row);
 #else
+    // A windowed run may end without calling the link (no display): the
+    // stand-in starts now, so that it hands the selection back all the same.
+    corvane_start_link();
+    corvane::milestone("selection-read");
     return run_app_module(argc, argv);
 #endif
 }

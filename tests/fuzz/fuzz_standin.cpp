@@ -9,7 +9,6 @@
 //  - standard output gets the replacement once; on any failure (no
 //    pelr_SetData, or a replacement made from a selection cut at a NUL)
 //    it gets the selection back whole.
-#define CORVANE_STANDIN_NO_LOADER
 #include "host/standin/standin.cpp"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -17,6 +16,8 @@
 #include <sys/mman.h>
 
 #include <vector>
+
+using namespace corvane::standin;
 
 namespace {
 
