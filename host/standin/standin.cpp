@@ -31,10 +31,10 @@
 #include "standin/standin.h"
 #include "standin/standin_start.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 
 #include "common/diagnostics.h"
 
@@ -56,12 +56,35 @@ bool parse_int(const char* s, int& out) {
     return *end == '\0' || *end == ',';
 }
 
+// A large text is handled a piece at a time, each piece looked at while it
+// is still in the processor's cache, rather than in whole passes over it.
+constexpr size_t kPiece = size_t(1) << 20;
+
 // Copies the selection into `buffer`; returns how many bytes it holds (a
-// file that shrank meanwhile holds fewer).
-size_t copy_selection(const Editor& e, char* buffer) {
-    if (e.selection_fd >= 0) return copy_input_file(e, buffer);
-    if (e.selection_size) std::memcpy(buffer, e.selection_bytes.data(), e.selection_size);
-    return e.selection_size;
+// file that shrank meanwhile holds fewer), and whether they hold a NUL.
+size_t copy_selection(const Editor& e, char* buffer, bool& has_nul) {
+    has_nul = false;
+    size_t done = 0;
+    while (done < e.selection_size) {
+        const size_t want = std::min(kPiece, e.selection_size - done);
+        size_t got = want;
+        if (e.selection_fd >= 0) got = copy_input_file(e, buffer + done, done, want);
+        else std::memcpy(buffer + done, e.selection_bytes.data() + done, want);
+        has_nul = has_nul || std::memchr(buffer + done, '\0', got) != nullptr;
+        done += got;
+        if (got < want) break;
+    }
+    return done;
+}
+
+// Writes a NUL-terminated text, measuring it piece by piece as it goes.
+void write_text(const char* text) {
+    for (;;) {
+        const size_t n = strnlen(text, kPiece);
+        if (n) std::fwrite(text, 1, n, stdout);
+        if (n < kPiece) return;
+        text += n;
+    }
 }
 
 // Writes the selection to standard output (already flushed).
@@ -78,11 +101,11 @@ void write_selection(const Editor& e) {
 // fetched it, the end text; straight from the callers' memory, since a
 // selection may be large and copying it here would double what the run
 // holds.
-void write_all(std::string_view start, bool with_selection, std::string_view end) {
-    if (!start.empty()) std::fwrite(start.data(), 1, start.size(), stdout);
+void write_all(const char* start, bool with_selection, const char* end) {
+    write_text(start);
     std::fflush(stdout);
     if (with_selection) write_selection(*g_editor);
-    if (!end.empty()) std::fwrite(end.data(), 1, end.size(), stdout);
+    write_text(end);
     std::fflush(stdout);
 }
 
@@ -158,7 +181,7 @@ void read_environment(Editor& e) {
 void hand_back_selection() {
     if (g_editor && !g_editor->written) {
         g_editor->written = true;
-        write_all({}, true, {});
+        write_all("", true, "");
     }
 }
 
@@ -183,7 +206,7 @@ PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
         // The program worked on the selection up to its first NUL; its
         // replacement would lose the rest, so the selection stays as it was.
         std::fprintf(stderr, "pelinorn stand-in: the selection holds a NUL byte; it is handed back unchanged\n");
-        write_all({}, true, {});
+        write_all("", true, "");
         return 0;
     }
     write_all(start ? start : "", !e->selection_fetched, end ? end : "");
@@ -231,10 +254,11 @@ PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
         buffer[0] = '\0';
         return 0;
     }
-    const size_t n = corvane::standin::copy_selection(*e, buffer);
+    bool has_nul = false;
+    const size_t n = corvane::standin::copy_selection(*e, buffer, has_nul);
     buffer[n] = '\0';
     e->selection_fetched = true;
-    e->selection_cut = std::memchr(buffer, '\0', n) != nullptr;
+    e->selection_cut = has_nul;
     return 1;
 }
 

@@ -55,9 +55,10 @@ CodePage link_code_page();
 bool file_path_utf8(std::string& out);
 // Standard input as a file read when asked for; false when it is none.
 bool take_input_file(Editor& e);
-// The selection of an input file: copied into `buffer` (returns the bytes
-// copied), or written to standard output.
-size_t copy_input_file(const Editor& e, char* buffer);
+// The selection of an input file: `size` bytes from `offset` on copied into
+// `buffer` (returns the bytes copied), or all of it written to standard
+// output.
+size_t copy_input_file(const Editor& e, char* buffer, size_t offset, size_t size);
 void write_input_file(const Editor& e);
 // A run that a signal ends still hands the selection back.
 void hand_back_on_signals();

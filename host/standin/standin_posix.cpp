@@ -49,11 +49,11 @@ bool take_input_file(Editor& e) {
     return true;
 }
 
-size_t copy_input_file(const Editor& e, char* buffer) {
+size_t copy_input_file(const Editor& e, char* buffer, size_t offset, size_t size) {
     size_t done = 0;
-    while (done < e.selection_size) {
-        ssize_t n = pread(e.selection_fd, buffer + done, e.selection_size - done,
-                          static_cast<off_t>(e.selection_from + static_cast<long long>(done)));
+    while (done < size) {
+        ssize_t n = pread(e.selection_fd, buffer + done, size - done,
+                          static_cast<off_t>(e.selection_from + static_cast<long long>(offset + done)));
         if (n <= 0) break;
         done += static_cast<size_t>(n);
     }

@@ -35,7 +35,7 @@ bool file_path_utf8(std::string& out) {
 }
 
 bool take_input_file(Editor&) { return false; }
-size_t copy_input_file(const Editor&, char*) { return 0; }
+size_t copy_input_file(const Editor&, char*, size_t, size_t) { return 0; }
 void write_input_file(const Editor&) {}
 void hand_back_on_signals() {}
 
