@@ -14,6 +14,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <vector>
 
