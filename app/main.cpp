@@ -31,6 +31,8 @@ int run_app_module(int argc, char** argv) {
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(reinterpret_cast<void*>(GetProcAddress(module, CORVANE_APP_ENTRY))) : nullptr;
     const char* why = "cannot be loaded";
 #else
+    // Bound lazily: a run calls few of the functions of the libraries under
+    // Qt, and resolving all of them first would come before the window.
     void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(dlsym(module, CORVANE_APP_ENTRY)) : nullptr;
     const char* why = module ? "has no entry point" : dlerror();
