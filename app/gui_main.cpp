@@ -14,6 +14,7 @@
 #include "app/switches.h"
 #include "dialogs/editrun.h"
 #include "common/casevocab.h"
+#include "common/milestone.h"
 #include "common/sysinfo.h"
 #include "frame/qt/dialogwindow.h"
 #include "frame/qt/qtplatform.h"
@@ -65,7 +66,9 @@ void show_until_closed(Dialog& dialog, QtPlatform& platform) {
     struct QuitOnClose final : ViewEvents {
         void closed() override { QCoreApplication::quit(); }
     } run;
+    milestone("design-built");
     DialogWindow window(dialog, &run);
+    milestone("widgets-made");
     platform.set_parent(&window);
     window.show();
     QApplication::exec();
@@ -137,9 +140,11 @@ int gui_main(int argc, char** argv, const SwitchRow* row) {
     g_start = {&host, argc, argv, row};
     qInstallMessageHandler(start_message_handler);
     QApplication app(qt_argc, argv);
+    milestone("qapplication-up");
     qInstallMessageHandler(message_handler);
     QApplication::setApplicationName(kAppTitle);
     install_font_substitutes();
+    milestone("fonts");
     QtPlatform platform;
     return run_windowed(
         argc, row, host, platform, [&](Dialog& dialog) { show_until_closed(dialog, platform); },

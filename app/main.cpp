@@ -13,8 +13,12 @@
 #include "app/win32_main.h"
 #include "comment/comment.h"
 #include "common/diagnostics.h"
+#include "common/milestone.h"
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
+#ifndef _WIN32
+#include "standin/standin_start.h"
+#endif
 
 namespace {
 
@@ -27,7 +31,9 @@ int run_app_module(int argc, char** argv) {
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(reinterpret_cast<void*>(GetProcAddress(module, CORVANE_APP_ENTRY))) : nullptr;
     const char* why = "cannot be loaded";
 #else
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Bound lazily: a run calls few of the functions of the libraries under
+    // Qt, and resolving all of them first would come before the window.
+    void* module = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     auto entry = module ? reinterpret_cast<CorvaneAppMain>(dlsym(module, CORVANE_APP_ENTRY)) : nullptr;
     const char* why = module ? "has no entry point" : dlerror();
 #endif
@@ -35,6 +41,7 @@ int run_app_module(int argc, char** argv) {
         std::fprintf(stderr, "corvane: %s: %s\n", path.c_str(), why);
         return 1;
     }
+    corvane::milestone("app-module-loaded");
     return entry(argc, argv);
 }
 #endif
@@ -42,6 +49,7 @@ int run_app_module(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    corvane::milestone("link-loaded");
     // Standard output is the editor's text: no message may reach it, nor a
     // standard error that shares its pipe or file.
     corvane::separate_diagnostics();
@@ -56,6 +64,10 @@ int main(int argc, char** argv) {
     // The Windows build holds its Win32 view itself: it needs no module.
     return corvane::win32_main(argc, argv, row);
 #else
+    // A windowed run may end without calling the link (no display): the
+    // stand-in starts now, so that it hands the selection back all the same.
+    corvane_start_link();
+    corvane::milestone("selection-read");
     return run_app_module(argc, argv);
 #endif
 }

@@ -57,7 +57,7 @@ add_dependencies(pelinorn_editor pelinorn_implib)
 target_link_libraries(pelinorn_editor INTERFACE ${PELR_IMPLIB})
 
 # The stand-in link as a Windows DLL: exports exactly the seven names.
-add_library(pelinorn SHARED host/standin/standin.cpp ${WIN_GEN}/pelinorn-standin.def)
+add_library(pelinorn SHARED ${STANDIN_SOURCES} ${WIN_GEN}/pelinorn-standin.def)
 set_target_properties(pelinorn PROPERTIES PREFIX "" OUTPUT_NAME pelinorn)
 target_include_directories(pelinorn PRIVATE ${CMAKE_SOURCE_DIR}/host)
 target_link_libraries(pelinorn PRIVATE corvane_common)

@@ -10,10 +10,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QWidget>
 
+#include "common/milestone.h"
+
+using corvane::milestone;
+
 int main(int argc, char** argv) {
+    milestone("link-loaded");
     QApplication app(argc, argv);
+    milestone("qapplication-up");
     QFont::insertSubstitutions("ＭＳ Ｐゴシック", {"MS PGothic", "IPAPGothic", "IPAexGothic"});
     QFont::insertSubstitutions("ＭＳ ゴシック", {"MS Gothic", "IPAGothic", "Monospace"});
     QFont font("ＭＳ Ｐゴシック");
@@ -21,6 +28,7 @@ int main(int argc, char** argv) {
     QFont fixed("ＭＳ ゴシック");
     fixed.setPixelSize(12);
     fixed.setStyleHint(QFont::TypeWriter);
+    milestone("fonts");
 
     QWidget w;
     w.setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -67,7 +75,22 @@ int main(int argc, char** argv) {
     QObject::connect(ok, &QPushButton::clicked, &w, &QWidget::close);
     QObject::connect(cancel, &QPushButton::clicked, &w, &QWidget::close);
     QObject::connect(new QShortcut(Qt::Key_Escape, &w), &QShortcut::activated, &w, &QWidget::close);
+    milestone("widgets-made");
+    // With milestones on, the end of the first paint is marked as corvane
+    // marks it; otherwise nothing watches the window.
+    struct FirstPaint : QObject {
+        bool done = false;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint && !done) {
+                done = true;
+                QTimer::singleShot(0, this, [] { milestone("painted"); });
+            }
+            return false;
+        }
+    } first_paint;
+    if (corvane::milestones_on()) w.installEventFilter(&first_paint);
     w.show();
+    milestone("shown");
     size->findChild<QRadioButton*>()->setFocus();
     return app.exec();
 }

@@ -69,7 +69,13 @@ public:
         const QString text = b.shown_caption();
         if (l->text() == text) return;
         l->setText(text);
-        if (b.model->def->rect.w == 0) l->adjustSize();
+        if (b.measured) lay_out_text(b);
+    }
+    void lay_out(Binding& b) const override { lay_out_text(b); }
+
+private:
+    static void lay_out_text(const Binding& b) {
+        if (b.model->def->rect.w == 0) b.widget->adjustSize();
     }
 };
 
@@ -195,16 +201,22 @@ public:
         b.group = new QButtonGroup(box);
         // The buttons are the box's children: a whole cell covers no control
         // the design puts beside an item.
-        const std::vector<Rect> cells = radio_cells(d, box->fontMetrics().height());
-        for (int i = 0; i < static_cast<int>(cells.size()); ++i) {
+        const int n = static_cast<int>(d.items().size());
+        for (int i = 0; i < n; ++i) {
             auto* r = new QRadioButton(box);
             r->setObjectName(q(d.name + "_" + std::to_string(i)));
-            const Rect& cell = cells[static_cast<size_t>(i)];
-            r->setGeometry(cell.x, cell.y, cell.w, cell.h);
+            r->setGeometry(0, 0, 0, 0);  // placed by lay_out; never sized to its text by show()
             b.group->addButton(r, i);
             b.radios.push_back(r);
         }
         return box;
+    }
+    // The cells stand below the caption, whose height is the font's.
+    void lay_out(Binding& b) const override {
+        if (b.radios.empty()) return;
+        const std::vector<Rect> cells = radio_cells(*b.model->def, b.widget->fontMetrics().height());
+        for (size_t i = 0; i < b.radios.size() && i < cells.size(); ++i)
+            b.radios[i]->setGeometry(cells[i].x, cells[i].y, cells[i].w, cells[i].h);
     }
     void wire(Binding& b, BindingEvents& events) const override {
         if (!b.group) return;

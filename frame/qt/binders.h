@@ -27,6 +27,9 @@ struct Binding {
     std::vector<QRadioButton*> radios;
     int gap_pad = 0;        // blanks added to the caption's gap for its name label
     bool tab_stop = false;  // in the design's tab order
+    // The window has measured its texts (Binder::lay_out): from then on an
+    // auto-sized control follows its text whenever that changes.
+    bool measured = false;
 
     // The caption as shown: the model's, with the gap widened by gap_pad.
     QString shown_caption() const;
@@ -39,6 +42,9 @@ public:
     virtual QWidget* make(Binding& b, QWidget* parent) const = 0;
     virtual void wire(Binding& b, BindingEvents& events) const = 0;
     virtual void sync(const Binding& b) const = 0;
+    // What follows the size of the texts: a radio group's buttons, an
+    // auto-sized label.  Runs once, when the window has gone on screen.
+    virtual void lay_out(Binding&) const {}
     // Where the caption text starts, relative to the control's left edge.
     virtual int caption_left(const Binding&) const { return 0; }
 };

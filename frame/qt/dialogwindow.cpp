@@ -5,8 +5,10 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 
+#include "common/milestone.h"
 #include "frame/qt/qtmeasure.h"
 #include "frame/qt/qtext.h"
 #include "frame/qt/qtplatform.h"
@@ -15,7 +17,12 @@ namespace corvane {
 
 namespace {
 
+bool auto_sized(const ControlDef& d) { return d.rect.w <= 0 || d.rect.h <= 0; }
+
+// The designed place and size; a size the design leaves open is the
+// widget's own, which only a measured text can tell (DialogWindow::lay_out).
 QRect geometry_of(const ControlDef& d, QWidget* w) {
+    if (!auto_sized(d)) return QRect(d.rect.x, d.rect.y, d.rect.w, d.rect.h);
     QSize hint = w->sizeHint();
     return QRect(d.rect.x, d.rect.y, d.rect.w > 0 ? d.rect.w : hint.width(), d.rect.h > 0 ? d.rect.h : hint.height());
 }
@@ -64,12 +71,12 @@ void DialogWindow::build() {
         if (b.binder) {
             b.widget = b.binder->make(b, this);
             b.widget->setObjectName(q(c.name()));
-            b.sync();  // auto-sized controls need their text first
-            b.widget->setGeometry(geometry_of(*c.def, b.widget));
+            b.sync();
+            const Rect& r = c.def->rect;
+            b.widget->setGeometry(r.x, r.y, std::max(r.w, 0), std::max(r.h, 0));
         }
         bindings_.push_back(b);
     }
-    controller_.attach_name_labels(QtMeasure());
     // Boxes lie under everything; labels lie on their captions.
     for (Binding& b : bindings_) {
         if (!b.widget) continue;
@@ -142,6 +149,11 @@ void DialogWindow::focus_changed(QWidget* now) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // Once the first picture is painted and handed to the screen.
+        if (milestones_on()) QTimer::singleShot(0, this, [] { milestone("painted"); });
+    }
     if (event->type() == QEvent::KeyPress && isVisible() && !QApplication::activePopupWidget() &&
         !QApplication::activeModalWidget()) {
         auto* w = qobject_cast<QWidget*>(watched);
@@ -153,6 +165,29 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Whatever depends on the size of a text waits until the window is on
+// screen: the first measuring loads the fonts, which a window written by
+// hand does only when it first paints.  Nothing paints before the event
+// loop runs again, so the first picture already has every size.
+void DialogWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible || laid_out_) return;
+    laid_out_ = true;
+    milestone("shown");
+    lay_out();
+    milestone("texts-laid-out");
+}
+
+void DialogWindow::lay_out() {
+    for (Binding& b : bindings_) {
+        if (!b.widget) continue;
+        b.measured = true;
+        b.binder->lay_out(b);  // auto-sized controls need their text first
+        if (auto_sized(*b.model->def)) b.widget->setGeometry(geometry_of(*b.model->def, b.widget));
+    }
+    controller_.attach_name_labels(QtMeasure());
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {

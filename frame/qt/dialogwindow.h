@@ -31,6 +31,10 @@ public:
     // Runs the key hook for a key as the user's key press would.
     bool handle_key(DialogKey key) { return controller_.key(key); }
 
+    // Shows the window, and at its first showing measures the texts and
+    // places what follows them.
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -55,12 +59,15 @@ private:
     void fit_to_caption(size_t at) override { bindings_[at].widget->adjustSize(); }
 
     void build();
+    void lay_out();
     void set_tab_order();
     void focus_changed(QWidget* now);
     Binding* binding_of(QWidget* w);
 
     ViewController controller_;
     std::vector<Binding> bindings_;
+    bool laid_out_ = false;
+    bool painted_ = false;
 };
 
 }  // namespace corvane

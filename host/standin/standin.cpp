@@ -19,184 +19,34 @@
 // link's own warnings go to standard error, which is first moved off
 // standard output when an editor gave both the same pipe or file
 // (common/diagnostics.h).
+//
+// The link starts at the first call of any of its functions, or earlier
+// through pelinorn_standin_start, which a program that may end without
+// calling the link calls first (standin_start.h); it ends when the process
+// exits, handing the selection back if nothing was written, and frees what
+// it held.
 #define PELINORN_BUILD
 #include "pelinorn.h"
+
+#include "standin/standin.h"
+#include "standin/standin_start.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <string_view>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
-#if defined(__linux__)
-#include <sys/sendfile.h>
-#endif
-#endif
-
-#include "common/bytebuffer.h"
-#include "common/codepage.h"
 #include "common/diagnostics.h"
 
-namespace {
-
-struct Editor {
-    std::string file_path;
-    std::string eol = "\n";
-    int caret_x = 100;
-    int caret_y = 100;
-    // The selection: standard input read whole into selection_bytes; or,
-    // when standard input is a regular file (as editors hand over a
-    // filter's input), that file from its current offset, read only when
-    // asked for, so a large selection is never held twice.
-    corvane::ByteBuffer selection_bytes;
-    int selection_fd = -1;
-    long long selection_from = 0;
-    size_t selection_size = 0;
-    bool selection_fetched = false;
-    // The fetched selection holds a NUL byte, so the program saw it cut
-    // short there.
-    bool selection_cut = false;
-    bool written = false;
-};
+namespace corvane::standin {
 
 Editor* g_editor = nullptr;
 
-void warn(const char* name, const char* value) {
-    std::fprintf(stderr, "pelinorn stand-in: %s has an unknown value \"%s\"; using the default\n", name, value);
-}
+namespace {
 
-// Copies the selection into `buffer`; returns how many bytes it holds (a
-// file that shrank meanwhile holds fewer).
-size_t copy_selection(const Editor& e, char* buffer) {
-#ifndef _WIN32
-    if (e.selection_fd >= 0) {
-        size_t done = 0;
-        while (done < e.selection_size) {
-            ssize_t n = pread(e.selection_fd, buffer + done, e.selection_size - done,
-                              static_cast<off_t>(e.selection_from + static_cast<long long>(done)));
-            if (n <= 0) break;
-            done += static_cast<size_t>(n);
-        }
-        return done;
-    }
-#endif
-    if (e.selection_size) std::memcpy(buffer, e.selection_bytes.data(), e.selection_size);
-    return e.selection_size;
-}
-
-// Writes the selection to standard output (already flushed).
-void write_selection(const Editor& e) {
-    if (!e.selection_size) return;
-#ifndef _WIN32
-    if (e.selection_fd >= 0) {
-        off_t at = static_cast<off_t>(e.selection_from);
-        size_t left = e.selection_size;
-#if defined(__linux__)
-        // The kernel copies file to output itself, without a pass through
-        // this process's memory.
-        while (left > 0) {
-            ssize_t n = sendfile(fileno(stdout), e.selection_fd, &at, left);
-            if (n <= 0) break;
-            left -= static_cast<size_t>(n);
-        }
-#endif
-        char chunk[1 << 16];
-        while (left > 0) {
-            ssize_t n = pread(e.selection_fd, chunk, std::min(left, sizeof chunk), at);
-            if (n <= 0) break;
-            std::fwrite(chunk, 1, static_cast<size_t>(n), stdout);
-            at += n;
-            left -= static_cast<size_t>(n);
-        }
-        return;
-    }
-#endif
-    std::fwrite(e.selection_bytes.data(), 1, e.selection_size, stdout);
-}
-
-// Writes the replacement: the start text, the selection unless the caller
-// fetched it, the end text; straight from the callers' memory, since a
-// selection may be large and copying it here would double what the run
-// holds.
-void write_all(std::string_view start, bool with_selection, std::string_view end) {
-    if (!start.empty()) std::fwrite(start.data(), 1, start.size(), stdout);
-    std::fflush(stdout);
-    if (with_selection) write_selection(*g_editor);
-    if (!end.empty()) std::fwrite(end.data(), 1, end.size(), stdout);
-    std::fflush(stdout);
-}
-
-void hand_back_selection() {
-    if (g_editor && !g_editor->written) {
-        g_editor->written = true;
-        write_all({}, true, {});
-    }
-}
-
-#ifndef _WIN32
-// A run that dies of a signal (a crash, an abort, the editor or the user
-// stopping it) still hands the selection back, so a filtering editor keeps
-// its text; then the signal ends the run as it would have, and the exit
-// status says so.  Only async-signal-safe calls here.
-bool write_raw(const char* p, size_t left) {
-    while (left > 0) {
-        ssize_t n = write(STDOUT_FILENO, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-void hand_back_on_signal(int sig) {
-    if (g_editor && !g_editor->written) {
-        Editor& e = *g_editor;
-        e.written = true;
-        if (e.selection_fd < 0) {
-            write_raw(e.selection_bytes.data(), e.selection_size);
-        } else {
-            static char chunk[1 << 16];  // not on a stack that may have overflowed
-            off_t at = static_cast<off_t>(e.selection_from);
-            size_t left = e.selection_size;
-            while (left > 0) {
-                ssize_t n = pread(e.selection_fd, chunk, std::min(left, sizeof chunk), at);
-                if (n < 0 && errno == EINTR) continue;
-                if (n <= 0 || !write_raw(chunk, static_cast<size_t>(n))) break;
-                at += n;
-                left -= static_cast<size_t>(n);
-            }
-        }
-    }
-    raise(sig);  // the handler was reset to the default on entry
-}
-
-void hand_back_on_signals() {
-    struct sigaction sa {};
-    sa.sa_handler = hand_back_on_signal;
-    sa.sa_flags = SA_RESETHAND | SA_NODEFER;
-    sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
-        struct sigaction old {};
-        // A signal the starting process ignores stays ignored.
-        if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
-        sigaction(sig, &sa, nullptr);
-    }
-}
-#endif
+// The run has ended (the process is exiting): the link holds nothing more
+// and writes nothing more.
+bool g_ended = false;
 
 bool parse_int(const char* s, int& out) {
     char* end = nullptr;
@@ -206,24 +56,98 @@ bool parse_int(const char* s, int& out) {
     return *end == '\0' || *end == ',';
 }
 
-// Standard input: a regular file is left where it is and read when asked
-// for; anything else is read whole into one area that grows without
-// copying (a selection may be large).
-void read_selection(Editor& e) {
-    size_t capacity = size_t(1) << 16;
-#ifndef _WIN32
-    struct stat st;
-    if (fstat(fileno(stdin), &st) == 0 && S_ISREG(st.st_mode)) {
-        off_t at = lseek(fileno(stdin), 0, SEEK_CUR);
-        if (at >= 0) {
-            e.selection_fd = fileno(stdin);
-            e.selection_from = at;
-            e.selection_size = st.st_size > at ? static_cast<size_t>(st.st_size - at) : 0;
-            return;
-        }
+// A large text is handled a piece at a time, each piece looked at while it
+// is still in the processor's cache, rather than in whole passes over it.
+constexpr size_t kPiece = size_t(1) << 20;
+
+// Copies the selection into `buffer`; returns how many bytes it holds (a
+// file that shrank meanwhile holds fewer), and whether they hold a NUL.
+size_t copy_selection(const Editor& e, char* buffer, bool& has_nul) {
+    has_nul = false;
+    size_t done = 0;
+    while (done < e.selection_size) {
+        const size_t want = std::min(kPiece, e.selection_size - done);
+        size_t got = want;
+        if (e.selection_fd >= 0) got = copy_input_file(e, buffer + done, done, want);
+        else std::memcpy(buffer + done, e.selection_bytes.data() + done, want);
+        has_nul = has_nul || std::memchr(buffer + done, '\0', got) != nullptr;
+        done += got;
+        if (got < want) break;
     }
-#endif
-    e.selection_bytes.reserve(capacity);
+    return done;
+}
+
+// Writes a NUL-terminated text, measuring it piece by piece as it goes.
+void write_text(const char* text) {
+    for (;;) {
+        const size_t n = strnlen(text, kPiece);
+        if (n) std::fwrite(text, 1, n, stdout);
+        if (n < kPiece) return;
+        text += n;
+    }
+}
+
+// Writes the selection to standard output (already flushed).
+void write_selection(const Editor& e) {
+    if (!e.selection_size) return;
+    if (e.selection_fd >= 0) {
+        write_input_file(e);
+        return;
+    }
+    std::fwrite(e.selection_bytes.data(), 1, e.selection_size, stdout);
+}
+
+// Writes the replacement: the start text, the selection unless the caller
+// fetched it, the end text; straight from the callers' memory, since a
+// selection may be large and copying it here would double what the run
+// holds.
+void write_all(const char* start, bool with_selection, const char* end) {
+    write_text(start);
+    std::fflush(stdout);
+    if (with_selection) write_selection(*g_editor);
+    write_text(end);
+    std::fflush(stdout);
+}
+
+// The run's end: the selection goes back unless something was written, and
+// the state goes.
+void end_link() {
+    hand_back_selection();
+    g_ended = true;
+    delete g_editor;
+    g_editor = nullptr;
+}
+
+void start() {
+    if (g_editor || g_ended) return;
+    // Before the first warning, and before the program or its toolkit can
+    // write anything.
+    corvane::separate_diagnostics();
+    g_editor = new Editor;
+    Editor& e = *g_editor;
+    read_environment(e);
+    prepare_streams();
+    if (!input_is_terminal()) read_selection(e);
+    std::atexit(end_link);
+    hand_back_on_signals();
+}
+
+// The state for a call: started at the first call; nullptr once the run has
+// ended.
+Editor* editor() {
+    start();
+    return g_editor;
+}
+
+}  // namespace
+
+void warn(const char* name, const char* value) {
+    std::fprintf(stderr, "pelinorn stand-in: %s has an unknown value \"%s\"; using the default\n", name, value);
+}
+
+void read_selection(Editor& e) {
+    if (take_input_file(e)) return;
+    e.selection_bytes.reserve(size_t(1) << 16);
     for (;;) {
         if (e.selection_size == e.selection_bytes.capacity()) e.selection_bytes.reserve(2 * e.selection_size);
         size_t room = e.selection_bytes.capacity() - e.selection_size;
@@ -233,35 +157,10 @@ void read_selection(Editor& e) {
     }
 }
 
-#ifdef _WIN32
-// A variable's value as UTF-8: the environment holds UTF-16, which the C
-// library's getenv would squeeze through the ANSI code page.
-bool utf8_env(const wchar_t* name, std::string& out) {
-    const wchar_t* w = _wgetenv(name);
-    if (!w) return false;
-    int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
-    out.assign(n > 0 ? static_cast<size_t>(n) : 1, '\0');
-    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, w, -1, out.data(), n, nullptr, nullptr);
-    out.resize(std::strlen(out.c_str()));
-    return true;
-}
-#endif
-
-// The editor's state from the environment: file path, line break, caret.
 void read_environment(Editor& e) {
-#ifdef _WIN32
-    const corvane::CodePage cp = corvane::CodePage::SystemAnsi;
+    const CodePage cp = link_code_page();
     std::string file;
-    if (utf8_env(L"PELINOR_FILE", file)) e.file_path = corvane::from_utf8(file, cp);
-#else
-    const char* enc = std::getenv("PELINOR_ENCODING");
-    corvane::CodePage cp = corvane::CodePage::Utf8;
-    if (enc) {
-        if (std::strcmp(enc, "cp932") == 0) cp = corvane::CodePage::Cp932;
-        else if (std::strcmp(enc, "utf-8") != 0) warn("PELINOR_ENCODING", enc);
-    }
-    if (const char* f = std::getenv("PELINOR_FILE")) e.file_path = corvane::from_utf8(f, cp);
-#endif
+    if (file_path_utf8(file)) e.file_path = from_utf8(file, cp);
     if (const char* eol = std::getenv("PELINOR_EOL")) {
         if (std::strcmp(eol, "crlf") == 0) e.eol = "\r\n";
         else if (std::strcmp(eol, "cr") == 0) e.eol = "\r";
@@ -277,96 +176,89 @@ void read_environment(Editor& e) {
             warn("PELINOR_CARET", caret);
         }
     }
-
 }
 
-void init() {
-    if (g_editor) return;
-    // Before the first warning, and before the program or its toolkit can
-    // write anything: the library is loaded ahead of them.
-    corvane::separate_diagnostics();
-    g_editor = new Editor;
-    Editor& e = *g_editor;
-    read_environment(e);
-#ifdef _WIN32
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    if (!isatty(fileno(stdin))) read_selection(e);
-    std::atexit(hand_back_selection);
-#ifndef _WIN32
-    hand_back_on_signals();
-#endif
+void hand_back_selection() {
+    if (g_editor && !g_editor->written) {
+        g_editor->written = true;
+        write_all("", true, "");
+    }
 }
 
-// Load the editor state as soon as the library is loaded, so the selection
-// is handed back even by a run that never calls the link.
-#ifndef CORVANE_STANDIN_NO_LOADER
-struct Loader {
-    Loader() { init(); }
-} g_loader;
-#endif
+}  // namespace corvane::standin
 
-}  // namespace
+using corvane::standin::Editor;
+using corvane::standin::editor;
+using corvane::standin::g_editor;
+using corvane::standin::write_all;
 
 extern "C" {
 
+#if !defined(_WIN32)
+PELR_API void pelinorn_standin_start(void) { corvane::standin::start(); }
+#endif
+
 PELR_API int PELR_CALL pelr_SetData(const char* start, const char* end) {
-    init();
-    Editor& e = *g_editor;
-    if (e.written) return 0;
-    e.written = true;
-    if (e.selection_cut) {
+    Editor* e = editor();
+    if (!e || e->written) return 0;
+    e->written = true;
+    if (e->selection_cut) {
         // The program worked on the selection up to its first NUL; its
         // replacement would lose the rest, so the selection stays as it was.
         std::fprintf(stderr, "pelinorn stand-in: the selection holds a NUL byte; it is handed back unchanged\n");
-        write_all({}, true, {});
+        write_all("", true, "");
         return 0;
     }
-    write_all(start ? start : "", !e.selection_fetched, end ? end : "");
+    write_all(start ? start : "", !e->selection_fetched, end ? end : "");
     return 1;
 }
 
 PELR_API const char* PELR_CALL pelr_GetCRLF(void) {
-    init();
-    return g_editor->eol.c_str();
+    Editor* e = editor();
+    return e ? e->eol.c_str() : "\n";
 }
 
 PELR_API const char* PELR_CALL pelr_GetFilePath(void) {
-    init();
-    return g_editor->file_path.c_str();
+    Editor* e = editor();
+    return e ? e->file_path.c_str() : "";
 }
 
 PELR_API int PELR_CALL pelr_GetPosAuto(int* left, int* top, int width, int height) {
-    init();
+    Editor* e = editor();
     (void)width;
     (void)height;
     // Just below the caret line (a line is taken as 20 pixels), on screen.
-    int x = g_editor->caret_x, y = g_editor->caret_y + 20;
+    int x = e ? e->caret_x : 100, y = (e ? e->caret_y : 100) + 20;
     if (left) *left = x < 0 ? 0 : x;
     if (top) *top = y < 0 ? 0 : y;
     return 1;
 }
 
 PELR_API int PELR_CALL pelr_GetPosSize(int which) {
-    init();
-    return which == 0 ? g_editor->caret_x : g_editor->caret_y;
+    Editor* e = editor();
+    if (!e) return 100;
+    return which == 0 ? e->caret_x : e->caret_y;
 }
 
 PELR_API int PELR_CALL pelr_GetBufSize(int which) {
-    init();
+    Editor* e = editor();
     (void)which;
-    return static_cast<int>(g_editor->selection_size);
+    return e ? static_cast<int>(e->selection_size) : 0;
 }
 
 PELR_API int PELR_CALL pelr_GetData(char* buffer, const char* reserved) {
-    init();
+    Editor* e = editor();
     (void)reserved;
     if (!buffer) return 0;
-    const size_t n = copy_selection(*g_editor, buffer);
+    if (!e) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    bool has_nul = false;
+    const size_t n = corvane::standin::copy_selection(*e, buffer, has_nul);
     buffer[n] = '\0';
-    g_editor->selection_fetched = true;
-    g_editor->selection_cut = std::memchr(buffer, '\0', n) != nullptr;
+    e->selection_fetched = true;
+    e->selection_cut = has_nul;
     return 1;
 }
 

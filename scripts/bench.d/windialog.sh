@@ -9,11 +9,11 @@
 # as on a desktop where Wine is in use.
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
-corvane_install libx11-dev libxtst-dev
+corvane_install libx11-dev libxtst-dev libxdamage-dev
 CORVANE_PACKAGES="" corvane_install $CORVANE_WINDOWS_TEST_PACKAGES
 CORVANE_WINBUILD_EXTRA="bare_dialog_win32 font_dialog_win32" "$CORVANE_ROOT/scripts/winbuild" >/dev/null 2>&1 || { echo "windialog: scripts/winbuild failed"; exit 1; }
 maptime=$CORVANE_ROOT/build-win64/maptime
-gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$maptime" -lX11 -lXtst
+gcc -O2 "$CORVANE_ROOT/tools/maptime.c" -o "$maptime" -lX11 -lXtst -lXdamage
 trap wine_env_stop EXIT
 wine_env_start "$CORVANE_ROOT/build-win64" >/dev/null
 runs=15

@@ -9,14 +9,16 @@
 //  - standard output gets the replacement once; on any failure (no
 //    pelr_SetData, or a replacement made from a selection cut at a NUL)
 //    it gets the selection back whole.
-#define CORVANE_STANDIN_NO_LOADER
 #include "host/standin/standin.cpp"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <vector>
+
+using namespace corvane::standin;
 
 namespace {
 
