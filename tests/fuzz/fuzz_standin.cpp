@@ -10,7 +10,7 @@
 //    pelr_SetData, or a replacement made from a selection cut at a NUL)
 //    it gets the selection back whole.
 #define CORVANE_STANDIN_NO_LOADER
-#include "host/standin/standin.cpp"
+#include "standin.cpp"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <fcntl.h>
