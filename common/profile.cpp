@@ -7,17 +7,7 @@
 #include <random>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "common/profile_platform.h"
 
 namespace corvane {
 
@@ -137,29 +127,14 @@ std::string line_ending(std::string_view all) {
 
 bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
-#ifdef _WIN32
-// Paths are UTF-8 inside the program; Windows takes them as UTF-16, so a
-// folder name the ANSI code page lacks is still found.
-std::wstring wide_path(const std::string& utf8) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-#endif
-
 // ---------------------------------------------------------------------------
-// The platform's files.
+// The platform's files, through the steps of profile_platform.h.
 
 class PlatformStorage final : public ProfileStorage {
 public:
     ReadResult read(const std::string& path, std::string& bytes) override {
         bytes.clear();
-#ifdef _WIN32
-        std::FILE* f = ::_wfopen(wide_path(path).c_str(), L"rb");
-#else
-        std::FILE* f = std::fopen(path.c_str(), "rb");
-#endif
+        std::FILE* f = profile_platform::open_for_reading(path);
         if (!f) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
         char buf[65536];
         size_t n;
@@ -170,28 +145,9 @@ public:
         return failed ? ReadResult::Failed : ReadResult::Ok;
     }
 
-    std::string resolve(const std::string& path) override {
-#ifndef _WIN32
-        struct stat st;
-        if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-            if (char* real = ::realpath(path.c_str(), nullptr)) {
-                std::string out(real);
-                std::free(real);
-                return out;
-            }
-        }
-#endif
-        return path;
-    }
+    std::string resolve(const std::string& path) override { return profile_platform::resolve_link(path); }
 
-    bool writable(const std::string& path) override {
-#ifdef _WIN32
-        // A file with the read-only attribute is refused here.
-        return ::_waccess(wide_path(path).c_str(), 2) == 0 || errno == ENOENT;
-#else
-        return ::access(path.c_str(), W_OK) == 0 || errno == ENOENT;
-#endif
-    }
+    bool writable(const std::string& path) override { return profile_platform::may_write(path) || errno == ENOENT; }
 
     bool create_temp(const std::string& target, TempFile& temp) override {
         static std::random_device seed;
@@ -200,11 +156,7 @@ public:
             char suffix[32];
             std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(gen()));
             std::string name = target + suffix;
-#ifdef _WIN32
-            int fd = ::_wopen(wide_path(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-#else
-            int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-#endif
+            int fd = profile_platform::create_new(name);
             if (fd >= 0) {
                 temp.path = name;
                 temp.handle = fd;
@@ -217,30 +169,8 @@ public:
 
     bool write(TempFile& temp, std::string_view bytes) override {
         int fd = static_cast<int>(temp.handle);
-#ifndef _WIN32
-        // A file-size limit (a stand-in for a full disk) would end the run
-        // with SIGXFSZ in the middle of the write; ignored while writing,
-        // the write fails with EFBIG instead and takes the error path, which
-        // removes the temporary file and tells the user.
-        struct sigaction ignore {}, old {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        const bool swapped = ::sigaction(SIGXFSZ, &ignore, &old) == 0;
-        struct Restore {
-            bool swapped;
-            struct sigaction* old;
-            ~Restore() {
-                if (swapped) ::sigaction(SIGXFSZ, old, nullptr);
-            }
-        } restore{swapped, &old};
-#endif
         while (!bytes.empty()) {
-#ifdef _WIN32
-            unsigned chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<unsigned>(bytes.size());
-            int n = ::_write(fd, bytes.data(), chunk);
-#else
-            ssize_t n = ::write(fd, bytes.data(), bytes.size());
-#endif
+            long long n = profile_platform::write_some(fd, bytes);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) return false;
             bytes.remove_prefix(static_cast<size_t>(n));
@@ -249,64 +179,24 @@ public:
     }
 
     bool copy_mode(const std::string& target, TempFile& temp) override {
-#ifdef _WIN32
-        // A read-only file has been refused by writable(); a new file gets
-        // ordinary attributes.
-        (void)target;
-        (void)temp;
-        return true;
-#else
-        struct stat st;
-        if (::stat(target.c_str(), &st) != 0) return errno == ENOENT;
-        return ::fchmod(static_cast<int>(temp.handle), st.st_mode & 07777) == 0;
-#endif
+        return profile_platform::copy_mode(target, static_cast<int>(temp.handle));
     }
 
-    bool sync(TempFile& temp) override {
-#ifdef _WIN32
-        return ::_commit(static_cast<int>(temp.handle)) == 0;
-#else
-        // EINVAL: a file system without syncing, nothing to wait for.
-        return ::fsync(static_cast<int>(temp.handle)) == 0 || errno == EINVAL;
-#endif
-    }
+    bool sync(TempFile& temp) override { return profile_platform::sync(static_cast<int>(temp.handle)); }
 
     bool close(TempFile& temp) override {
         int fd = static_cast<int>(temp.handle);
         temp.handle = -1;
-#ifdef _WIN32
-        return ::_close(fd) == 0;
-#else
-        return ::close(fd) == 0;
-#endif
+        return profile_platform::close(fd);
     }
 
     bool replace(TempFile& temp, const std::string& target) override {
-#ifdef _WIN32
-        // One step: the old file is replaced by the new one, or stays.
-        return ::MoveFileExW(wide_path(temp.path).c_str(), wide_path(target).c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-        if (::rename(temp.path.c_str(), target.c_str()) != 0) return false;
-        // Make the new directory entry durable too; the rename has happened
-        // either way, so a failure here is not a failed write.
-        std::string dir = target.substr(0, target.find_last_of('/') + 1);
-        int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_CLOEXEC);
-        if (dfd >= 0) {
-            (void)::fsync(dfd);
-            ::close(dfd);
-        }
-        return true;
-#endif
+        return profile_platform::replace(temp.path, target);
     }
 
     void discard(TempFile& temp) override {
         if (temp.handle >= 0) close(temp);
-#ifdef _WIN32
-        if (!temp.path.empty()) ::_wremove(wide_path(temp.path).c_str());
-#else
-        if (!temp.path.empty()) std::remove(temp.path.c_str());
-#endif
+        if (!temp.path.empty()) profile_platform::remove(temp.path);
     }
 };
 

@@ -9,7 +9,7 @@
 //  - standard output gets the replacement once; on any failure (no
 //    pelr_SetData, or a replacement made from a selection cut at a NUL)
 //    it gets the selection back whole.
-#include "host/standin/standin.cpp"
+#include "standin/standin.cpp"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <fcntl.h>
