@@ -29,7 +29,6 @@ TEST(DialogTable, EachSwitchNamesItsDialogClassAndHasOneMenuPlace) {
         EXPECT_TRUE(labels.insert(r.menu.label).second) << r.menu.label;
         EXPECT_FALSE(r.element.empty()) << r.switch_name;
     }
-    EXPECT_EQ(switches.size(), 39u);
     // Positions count 1, 2, ... within each family, which has an entry.
     for (int f = 0; f <= static_cast<int>(MenuFamily::Sound); ++f) {
         const std::set<int>& p = positions[static_cast<MenuFamily>(f)];
@@ -51,10 +50,8 @@ TEST(DialogTable, EachSwitchNamesItsDialogClassAndHasOneMenuPlace) {
 // element's rule asks for it, picks that element and no other; an empty
 // element's dialog writes no end tag.
 TEST(DialogTable, EachEditElementPicksItsOwnRow) {
-    int elements = 0;
     for (const DialogRow& r : dialog_table())
         for (const EditElement& e : r.edits) {
-            ++elements;
             std::string tag = "<" + std::string(e.name);
             if (e.when == EditWhen::ValueIs) tag += " " + std::string(e.attribute) + "=" + std::string(e.value);
             if (e.when == EditWhen::Has) tag += " " + std::string(e.attribute) + "=1";
@@ -81,7 +78,6 @@ TEST(DialogTable, EachEditElementPicksItsOwnRow) {
             d.FormShow(CaseSettings{});
             EXPECT_EQ(d.build().end.find("</"), std::string::npos) << r.switch_name;
         }
-    EXPECT_EQ(elements, 42);
     // What picks no row: a name without a dialog, an INPUT of another type or
     // with a bare TYPE (the attribute is named in the refusal).
     for (const char* text : {"<P>", "<INPUT TYPE=email>", "<INPUT TYPE>", "<H7>", "<HTML>"}) {
