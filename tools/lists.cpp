@@ -65,10 +65,16 @@ std::string roff(std::string_view text) {
 }
 
 std::string manual_switches() {
-    std::string s = ".TS\nl l.\n\\fISwitch\\fR\t\\fIElement\\fR\n";
-    for (const DialogRow& r : dialog_table()) s += "\\fB" + str(r.switch_name) + "\\fR\t" + roff(r.element) + "\n";
+    // Wrapped text blocks left-adjusted, not spread to the margin, and not
+    // hyphenated.
+    std::string s = ".na\n.nh\n.TS\nl l.\n\\fISwitch\\fR\t\\fIElement\\fR\n";
+    for (const DialogRow& r : dialog_table()) {
+        // A long text as a text block, which the table wraps to the page.
+        const std::string element = roff(r.element);
+        s += "\\fB" + str(r.switch_name) + "\\fR\t" + (element.size() > 40 ? "T{\n" + element + "\nT}" : element) + "\n";
+    }
     s += "\\fB/COMMENT\\fR\tcomment <!\\-\\- \\-\\-> (no dialog, no display)\n";
-    s += "\\fB/EDIT\\fR\tthe element the selection is, in its own dialog\n.TE\n";
+    s += "\\fB/EDIT\\fR\tthe element the selection is, in its own dialog\n.TE\n.hy \\n[HY]\n.ad\n";
     return s;
 }
 
