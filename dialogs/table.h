@@ -18,7 +18,9 @@ struct StartTag;
 struct TagAttribute;
 
 // The submenus of the editors' HTML menu, in menu order.
-enum class MenuFamily { Headings, Lists, Links, Images, ImageMaps, Tables, Forms, InputFields, Frames, Document, Sound };
+enum class MenuFamily {
+    Headings, Lists, Links, Images, ImageMaps, Tables, Forms, InputFields, Frames, Document, Sound,
+};
 // The submenu's name ("Headings, font, rule").
 std::string_view family_name(MenuFamily family);
 

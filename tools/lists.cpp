@@ -71,7 +71,8 @@ std::string manual_switches() {
     for (const DialogRow& r : dialog_table()) {
         // A long text as a text block, which the table wraps to the page.
         const std::string element = roff(r.element);
-        s += "\\fB" + str(r.switch_name) + "\\fR\t" + (element.size() > 40 ? "T{\n" + element + "\nT}" : element) + "\n";
+        const std::string cell = element.size() > 40 ? "T{\n" + element + "\nT}" : element;
+        s += "\\fB" + str(r.switch_name) + "\\fR\t" + cell + "\n";
     }
     s += "\\fB/COMMENT\\fR\tcomment <!\\-\\- \\-\\-> (no dialog, no display)\n";
     s += "\\fB/EDIT\\fR\tthe element the selection is, in its own dialog\n.TE\n.hy \\n[HY]\n.ad\n";
