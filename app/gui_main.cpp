@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/switches.h"
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 #include "common/casevocab.h"
 #include "common/milestone.h"
 #include "common/sysinfo.h"

@@ -1,69 +1,38 @@
 #include "app/switches.h"
 
-#include <array>
 #include <exception>
+#include <vector>
 
+#include "app/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
-#include "dialogs/dialogs.h"
-#include "dialogs/editrun.h"
+#include "dialogs/table.h"
 #include "setup/setup.h"
 
 namespace corvane {
 
 namespace {
-constexpr SwitchRow kSwitches[] = {
-    {"/FONT", Action::TagDialog, TFormFONT},
-    {"/Hn", Action::TagDialog, TFormHn},
-    {"/BASE", Action::TagDialog, TFormBASE},
-    {"/DL", Action::TagDialog, TFormDL},
-    {"/A", Action::TagDialog, TFormA},
-    {"/HR", Action::TagDialog, TFormHR},
-    {"/UL", Action::TagDialog, TFormUL},
-    {"/OL", Action::TagDialog, TFormOL},
-    {"/LI", Action::TagDialog, TFormLI},
-    {"/IMG", Action::TagDialog, TFormIMG},
-    {"/MAP", Action::TagDialog, TFormMAP},
-    {"/AREA", Action::TagDialog, TFormAREA},
-    {"/MAPS", Action::TagDialog, TFormMAPS},
-    {"/TABLE", Action::TagDialog, TFormTABLE},
-    {"/CAPTION", Action::TagDialog, TFormCAPTION},
-    {"/TR", Action::TagDialog, TFormTR},
-    {"/TDTH", Action::TagDialog, TFormTDTH},
-    {"/FORM", Action::TagDialog, TFormFORM},
-    {"/SELECT", Action::TagDialog, TFormSELECT},
-    {"/OPTION", Action::TagDialog, TFormOPTION},
-    {"/TEXTAREA", Action::TagDialog, TFormTEXTAREA},
-    {"/INPUTtext", Action::TagDialog, TFormINPUTtext},
-    {"/INPUTpassword", Action::TagDialog, TFormINPUTpassword},
-    {"/INPUTbutton", Action::TagDialog, TFormINPUTbutton},
-    {"/INPUTcheckbox", Action::TagDialog, TFormINPUTcheckbox},
-    {"/INPUTradio", Action::TagDialog, TFormINPUTradio},
-    {"/INPUTsubmit", Action::TagDialog, TFormINPUTsubmit},
-    {"/INPUTreset", Action::TagDialog, TFormINPUTreset},
-    {"/INPUTimage", Action::TagDialog, TFormINPUTimage},
-    {"/INPUThidden", Action::TagDialog, TFormINPUThidden},
-    {"/INPUTfile", Action::TagDialog, TFormINPUTfile},
-    {"/FRAMESET", Action::TagDialog, TFormFRAMESET},
-    {"/FRAME", Action::TagDialog, TFormFRAME},
-    {"/FRAMES", Action::TagDialog, TFormFRAMES},
-    {"/HTML", Action::TagDialog, TFormHTML},
-    {"/BODY", Action::TagDialog, TFormBODY},
-    {"/BGSOUND", Action::TagDialog, TFormBGSOUND},
-    {"/LiveAudio", Action::TagDialog, TFormLiveAudio},
-    {"/MIDPLUG", Action::TagDialog, TFormMIDPLUG},
-    {"/COMMENT", Action::Comment, nullptr},
-    {"/EDIT", Action::Edit, nullptr},
-};
+// Every tag dialog of the table of dialogs, then the two switches that open
+// no dialog of their own.
+const std::vector<SwitchRow>& switches() {
+    static const std::vector<SwitchRow> rows = [] {
+        std::vector<SwitchRow> all;
+        for (const DialogRow& d : dialog_table()) all.push_back({d.switch_name.data(), Action::TagDialog, d.design});
+        all.push_back({"/COMMENT", Action::Comment, nullptr});
+        all.push_back({"/EDIT", Action::Edit, nullptr});
+        return all;
+    }();
+    return rows;
+}
 }  // namespace
 
 const SwitchRow* find_switch(std::string_view arg) {
-    for (const SwitchRow& row : kSwitches)
+    for (const SwitchRow& row : switches())
         if (arg == row.name) return &row;
     return nullptr;
 }
 
-std::span<const SwitchRow> all_switches() { return kSwitches; }
+std::span<const SwitchRow> all_switches() { return switches(); }
 
 namespace {
 

@@ -14,7 +14,7 @@ namespace corvane {
 class EditRun;
 
 // Edit: the dialog of the element the selection is, filled from its start
-// tag (dialogs/editrun.h).
+// tag (app/editrun.h).
 enum class Action { TagDialog, Comment, Edit };
 
 struct SwitchRow {

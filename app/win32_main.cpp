@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/switches.h"
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "frame/win32/win32platform.h"

@@ -59,6 +59,7 @@
   "The Corvane program: corvane on the path, else the build of this source tree."
   :type 'file)
 
+;; menu:start (made by scripts/lists from the table of dialogs)
 (defconst corvane-switches
   '(("Headings, font, rule" ("Heading" . "/Hn") ("Font" . "/FONT") ("Rule" . "/HR"))
     ("Lists" ("Bulleted list" . "/UL") ("Numbered list" . "/OL") ("List item" . "/LI")
@@ -70,10 +71,10 @@
     ("Forms" ("Form" . "/FORM") ("Selection list" . "/SELECT") ("Option" . "/OPTION")
      ("Text area" . "/TEXTAREA"))
     ("Input fields" ("Text" . "/INPUTtext") ("Password" . "/INPUTpassword")
-     ("Button" . "/INPUTbutton") ("Check box" . "/INPUTcheckbox")
-     ("Radio button" . "/INPUTradio") ("Submit button" . "/INPUTsubmit")
-     ("Reset button" . "/INPUTreset") ("Image button" . "/INPUTimage")
-     ("Hidden field" . "/INPUThidden") ("File upload" . "/INPUTfile"))
+     ("Button" . "/INPUTbutton") ("Check box" . "/INPUTcheckbox") ("Radio button" . "/INPUTradio")
+     ("Submit button" . "/INPUTsubmit") ("Reset button" . "/INPUTreset")
+     ("Image button" . "/INPUTimage") ("Hidden field" . "/INPUThidden")
+     ("File upload" . "/INPUTfile"))
     ("Frames" ("Frame set" . "/FRAMESET") ("Frame" . "/FRAME") ("Frame set skeleton" . "/FRAMES"))
     ("Document" ("Page skeleton" . "/HTML") ("Body" . "/BODY"))
     ("Sound and plug-ins" ("Background sound" . "/BGSOUND") ("LiveAudio player" . "/LiveAudio")
@@ -81,6 +82,7 @@
     (nil ("Comment toggle" . "/COMMENT")))
   "Corvane's switches by family: (FAMILY (LABEL . SWITCH) ...).
 A nil family holds entries of the menu's top level.")
+;; menu:end
 
 (defun corvane-switch-names ()
   "Every switch, in menu order."
@@ -190,8 +192,10 @@ SWITCH is one of `corvane-switch-names', read with completion."
 
 ;; Elements written without an end tag: `corvane-edit' takes the tag at
 ;; point for them.
+;; empty elements:start (made by scripts/lists)
 (defconst corvane--empty-elements
-  '("img" "input" "hr" "base" "area" "frame" "bgsound" "embed"))
+  '("hr" "base" "img" "area" "input" "frame" "bgsound" "embed"))
+;; empty elements:end
 
 (declare-function sgml-skip-tag-forward "sgml-mode" (arg))
 (declare-function sgml-skip-tag-backward "sgml-mode" (arg))

@@ -20,6 +20,7 @@
 #include <sys/prctl.h>
 #endif
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -30,6 +31,8 @@
 #include <thread>
 #include <vector>
 
+#include "app/switches.h"
+#include "frame/dialog.h"
 #include "run_process.h"
 
 namespace {
@@ -90,6 +93,25 @@ const SwitchRow kSwitches[] = {
 };
 
 const char* const kFlippedIni = "[Setup]\r\nElement=1\r\nAttribute=1\r\nValue=0\r\n";
+
+// The list above is the program's switch table, every switch but /EDIT
+// (which needs an element to edit: tests/e2e/edit_keys.sh), and its captions
+// are the ones the dialogs show: a switch the list forgets fails here.
+TEST(AllSwitchesList, IsTheProgramsSwitchTable) {
+    std::vector<std::string> program, listed;
+    for (const corvane::SwitchRow& row : corvane::all_switches())
+        if (row.action != corvane::Action::Edit) program.push_back(row.name);
+    for (const SwitchRow& row : kSwitches) listed.push_back(row.name);
+    std::sort(program.begin(), program.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, program);
+    for (const SwitchRow& row : kSwitches) {
+        const corvane::SwitchRow* found = corvane::find_switch(row.name);
+        if (!found || !found->design) continue;
+        EXPECT_EQ(corvane::dialog_caption(found->design(), {}), row.caption) << row.name;
+        EXPECT_EQ(corvane::dialog_caption(found->design(), {1, 1, 0}), row.flipped) << row.name;
+    }
+}
 // One line: the comment command wraps it without line breaks.
 const std::string kSelection = "Hello, \xE6\x97\xA5\xE6\x9C\xAC <b>&amp;\t";
 

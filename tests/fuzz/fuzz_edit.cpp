@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 #include "frame/platform.h"
 #include "frame/tagreader.h"
 #include "host/hostlink.h"

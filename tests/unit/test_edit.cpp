@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/switches.h"
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 #include "frame/designcheck.h"
 #include "frame/edit.h"
 #include "fakes.h"

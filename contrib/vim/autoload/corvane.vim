@@ -9,6 +9,7 @@ set cpo&vim
 
 " Every switch Corvane knows, by family: [family, label, switch].  The
 " family is the submenu of the HTML menu; an empty family is a top entry.
+" menu:start (made by scripts/lists from the table of dialogs)
 let s:table = [
       \ ['Headings, font, rule', 'Heading', '/Hn'],
       \ ['Headings, font, rule', 'Font', '/FONT'],
@@ -51,6 +52,7 @@ let s:table = [
       \ ['Sound and plug-ins', 'MIDI player', '/MIDPLUG'],
       \ ['', 'Comment toggle', '/COMMENT'],
       \ ]
+" menu:end
 
 function! corvane#table() abort
   return s:table
@@ -191,7 +193,9 @@ endfunction
 
 " Elements written without an end tag: :CorvaneEdit takes the tag under
 " the cursor for them.
-let s:empty_elements = ['img', 'input', 'hr', 'base', 'area', 'frame', 'bgsound', 'embed']
+" empty elements:start (made by scripts/lists)
+let s:empty_elements = ['hr', 'base', 'img', 'area', 'input', 'frame', 'bgsound', 'embed']
+" empty elements:end
 
 " :[range]CorvaneEdit.  With a range (a Visual selection) it edits that;
 " without one, the tag under the cursor when it is of an element without an

@@ -1,5 +1,6 @@
 // The /EDIT run: the selection read once, its element found and sent to the
-// dialog that writes it, the form filled from the start tag, and on OK the
+// dialog that writes it (the edit rows of the table of dialogs,
+// dialogs/table.h), the form filled from the start tag, and on OK the
 // selection handed back with only its tags rewritten.
 #pragma once
 #include <memory>

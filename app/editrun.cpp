@@ -1,70 +1,14 @@
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "dialogs/dialogs.h"
+#include "dialogs/table.h"
 #include "host/hostlink.h"
 
 namespace corvane {
 
 namespace {
-
-void heading(Form& f, const StartTag& tag) {
-    f["RadioGroupSize"].selected = tag.name[1] - '1';
-    f["EditTitle"].enabled = false;  // the heading's text is the content
-}
-void caption(Form& f, const StartTag&) { f["EditCAPTION"].enabled = false; }
-void data_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 0; }
-void header_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 1; }
-void no_items(Form& f, const StartTag&) {
-    for (const char* spin : {"CSpinEditLI", "CSpinEditDTDD", "CSpinEditOPTION"})
-        if (Control* c = f.find(spin)) c->text = "0";
-}
-
-struct Row {
-    const char* name;
-    const DialogDesign& (*design)();
-    void (*prepare)(Form&, const StartTag&) = nullptr;
-};
-
-constexpr Row kRows[] = {
-    {"FONT", TFormFONT},
-    {"HR", TFormHR},
-    {"UL", TFormUL, no_items},
-    {"OL", TFormOL, no_items},
-    {"LI", TFormLI},
-    {"DL", TFormDL, no_items},
-    {"A", TFormA},
-    {"BASE", TFormBASE},
-    {"IMG", TFormIMG},
-    {"MAP", TFormMAP},
-    {"AREA", TFormAREA},
-    {"TABLE", TFormTABLE},
-    {"CAPTION", TFormCAPTION, caption},
-    {"TR", TFormTR},
-    {"TD", TFormTDTH, data_cell},
-    {"TH", TFormTDTH, header_cell},
-    {"FORM", TFormFORM},
-    {"SELECT", TFormSELECT, no_items},
-    {"OPTION", TFormOPTION},
-    {"TEXTAREA", TFormTEXTAREA},
-    {"FRAMESET", TFormFRAMESET},
-    {"FRAME", TFormFRAME},
-    {"BODY", TFormBODY},
-    {"BGSOUND", TFormBGSOUND},
-};
-
-struct InputRow {
-    const char* type;
-    const DialogDesign& (*design)();
-};
-constexpr InputRow kInputs[] = {
-    {"text", TFormINPUTtext},     {"password", TFormINPUTpassword}, {"button", TFormINPUTbutton},
-    {"checkbox", TFormINPUTcheckbox}, {"radio", TFormINPUTradio},  {"submit", TFormINPUTsubmit},
-    {"reset", TFormINPUTreset},   {"image", TFormINPUTimage},       {"hidden", TFormINPUThidden},
-    {"file", TFormINPUTfile},
-};
 
 // An attribute as a message quotes it: on one line (each run of blanks and
 // line breaks one blank), cut after 40 bytes at a character's start.
@@ -90,34 +34,13 @@ std::string shown(const StartTag& tag, const TagAttribute* a = nullptr) {
 
 EditTarget edit_target(const StartTag& tag) {
     EditTarget t;
-    const std::string_view name = tag.name;
-    if (name.size() == 2 && (name[0] == 'H' || name[0] == 'h') && name[1] >= '1' && name[1] <= '6') {
-        t.design = &TFormHn();
-        t.prepare = heading;
+    const EditChoice choice = find_edit_dialog(tag);
+    if (!choice.row) {
+        t.refusal = refusal_text(shown(tag, choice.asked_about) + " has no dialog");
         return t;
     }
-    if (equal_ignoring_case(name, "INPUT")) {
-        const TagAttribute* type = find_attribute(tag, "TYPE");
-        const std::string_view value = type ? type->value : "text";
-        for (const InputRow& r : kInputs)
-            if (equal_ignoring_case(value, r.type) && !(type && type->bare)) {
-                t.design = &r.design();
-                return t;
-            }
-        t.refusal = refusal_text(shown(tag, type) + " has no dialog");
-        return t;
-    }
-    if (equal_ignoring_case(name, "EMBED")) {
-        t.design = find_attribute(tag, "PANEL") ? &TFormMIDPLUG() : &TFormLiveAudio();
-        return t;
-    }
-    for (const Row& r : kRows)
-        if (equal_ignoring_case(name, r.name)) {
-            t.design = &r.design();
-            t.prepare = r.prepare;
-            return t;
-        }
-    t.refusal = refusal_text(shown(tag) + " has no dialog");
+    t.design = &choice.row->design();
+    t.prepare = choice.element->prepare;
     return t;
 }
 
