@@ -301,10 +301,20 @@ void init() {
 
 // Load the editor state as soon as the library is loaded, so the selection
 // is handed back even by a run that never calls the link.
+// The language server (corvane --lsp) is the one run whose standard input
+// is not a selection but the editor's messages: there the link stays unread
+// (glibc hands a library's constructors the program's arguments).
 #ifndef CORVANE_STANDIN_NO_LOADER
+#if defined(__GLIBC__)
+__attribute__((constructor)) void load_editor_state(int argc, char** argv, char**) {
+    if (argc >= 2 && argv && argv[1] && std::strcmp(argv[1], "--lsp") == 0) return;
+    init();
+}
+#else
 struct Loader {
     Loader() { init(); }
 } g_loader;
+#endif
 #endif
 
 }  // namespace
