@@ -16,9 +16,9 @@ start_display || exit 77
 # (printf escapes), the action TITLE at POS (nvim_drive.lua), and KEYS
 # pressed in the dialog once it shows.
 in_nvim() {
-    local f="$WORK/$1.htm" pos=$3 title=$4
+    local f="$WORK/$1.htm" content=$2 pos=$3 title=$4
     shift 4
-    printf "$2" >"$f"
+    printf "$content" >"$f"
     CASE_FILE=$f CASE_POS=$pos CASE_TITLE=$title timeout 90 \
         nvim --headless -u NONE -i NONE -n -c "luafile $CORVANE_SRC/tests/e2e/editors/nvim_drive.lua" >"$f.log" 2>&1 &
     local nvim_pid=$!
