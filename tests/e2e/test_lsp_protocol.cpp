@@ -25,8 +25,8 @@ void open(LspClient& c, const std::string& text, int version = 1) {
 }
 
 void change(LspClient& c, int version, json r, const std::string& text) {
-    c.notify("textDocument/didChange", {{"textDocument", {{"uri", kUri}, {"version", version}},
-                                        {"contentChanges", json::array({{{"range", r}, {"text", text}}})}}});
+    c.notify("textDocument/didChange", {{"textDocument", {{"uri", kUri}, {"version", version}}},
+                                        {"contentChanges", json::array({{{"range", r}, {"text", text}}})}});
 }
 
 json actions(LspClient& c, json r) {
@@ -93,14 +93,16 @@ TEST(LspProtocol, LifecycleAndMalformedMessages) {
         std::string bytes;
         int code;
     };
+    const auto framed = [](const std::string& body) {
+        return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    };
     const std::vector<Case> cases = {
-        {"not JSON", "Content-Length: 1\r\n\r\n{", -32700},
+        {"not JSON", framed("{"), -32700},
         {"no Content-Length", "Content-Type: x\r\n\r\n", -32700},
-        {"not an object", "Content-Length: 5\r\n\r\n[1,2]", -32600},
-        {"a method that is not a string", "Content-Length: 32\r\n\r\n{\"jsonrpc\":\"2.0\",\"id\":7,\"method\":1}", -32600},
-        {"an unknown method", "Content-Length: 52\r\n\r\n{\"jsonrpc\":\"2.0\",\"id\":8,\"method\":\"corvane/nothing\"}", -32601},
-        {"bad params", "Content-Length: 65\r\n\r\n{\"jsonrpc\":\"2.0\",\"id\":9,\"method\":\"textDocument/codeAction\",\"params\":1}",
-         -32602},
+        {"not an object", framed("[1,2]"), -32600},
+        {"a method that is not a string", framed(R"({"jsonrpc":"2.0","id":7,"method":1})"), -32600},
+        {"an unknown method", framed(R"({"jsonrpc":"2.0","id":8,"method":"corvane/nothing"})"), -32601},
+        {"bad params", framed(R"({"jsonrpc":"2.0","id":9,"method":"textDocument/codeAction","params":1})"), -32602},
     };
     for (const Case& k : cases) {
         c.send_raw(k.bytes);
@@ -199,7 +201,9 @@ TEST(LspProtocol, ActionLists) {
         ASSERT_GE(list.size(), 40u) << k.what;
         const bool has_edit = list[0]["title"].get<std::string>().rfind("Edit", 0) == 0;
         EXPECT_EQ(has_edit ? list[0]["title"].get<std::string>() : "", k.edit) << k.what;
-        if (has_edit) EXPECT_EQ(list[0]["command"]["arguments"][0]["range"], k.edit_range) << k.what;
+        if (has_edit) {
+            EXPECT_EQ(list[0]["command"]["arguments"][0]["range"], k.edit_range) << k.what;
+        }
         EXPECT_EQ(list.size(), has_edit ? 41u : 40u) << k.what;
         for (const json& a : list) EXPECT_EQ(a["kind"], "refactor.corvane") << k.what;
         EXPECT_NE(list.back()["title"].get<std::string>().find("comment"), std::string::npos) << k.what;
