@@ -144,6 +144,7 @@ public:
         }
         return -1;
     }
+    pid_t pid() const { return pid_; }
     // Everything the server wrote parses as framed messages.
     bool output_is_protocol_only() const { return buffer_.empty() && !garbage_; }
 
