@@ -1,6 +1,6 @@
-// What the server offers, read from the program's tables: the tag dialogs
+// What the server offers, read from the table of dialogs: the tag dialogs
 // in the order of the editor's HTML menu with their captions, and the
-// elements /EDIT edits.  The one place the server meets those tables.
+// elements /EDIT edits.  The one place the server meets that table.
 #pragma once
 #include <string>
 #include <string_view>
@@ -17,14 +17,16 @@ struct DialogEntry {
 
 // Every tag dialog, in menu order, its caption in the case settings given.
 std::vector<DialogEntry> dialog_entries(const CaseSettings& cs);
+// A switch that opens a tag dialog.
+bool dialog_switch(std::string_view name);
 
 // An element /EDIT edits, by its name in any letter case (INPUT whatever
 // its TYPE: /EDIT itself says which types it has no dialog for).
 bool edited_element(std::string_view name);
-// Written without an end tag: the start tag is the whole element.
+// An empty element (IMG, INPUT, HR, ...): the start tag is the whole element.
 bool without_end_tag(std::string_view name);
 
-// The one line /EDIT refuses the text with, or empty when it edits it.
-std::string edit_refusal(std::string_view selection);
+// Whether /EDIT refuses the text: it is no element, or one without a dialog.
+bool edit_refuses(std::string_view selection);
 
 }  // namespace corvane::lsp

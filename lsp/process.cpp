@@ -103,7 +103,10 @@ public:
     int start(const Job& job, std::string& why) override {
         std::vector<std::string> env;
         for (char** e = environ; *e; ++e)
-            if (std::strncmp(*e, "PELINOR_", 8) != 0) env.emplace_back(*e);
+            if (std::strncmp(*e, "PELINOR_", 8) != 0 &&
+                !(job.headless && (std::strncmp(*e, "DISPLAY=", 8) == 0 || std::strncmp(*e, "WAYLAND_DISPLAY=", 16) == 0 ||
+                                   std::strncmp(*e, "QT_QPA_PLATFORM=", 16) == 0)))
+                env.emplace_back(*e);
         if (job.window) {
             const char* display = std::getenv("DISPLAY");
             const bool other = std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");

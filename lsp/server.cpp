@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <set>
 
-#include "app/switches.h"
 #include "common/casevocab.h"
 #include "common/sysinfo.h"
 #include "lsp/catalog.h"
@@ -222,20 +221,17 @@ struct Server::State {
         run.selection = d.text().substr(run.from, run.to - run.from);
         if (run.kind == RunKind::Dialog) {
             run.switch_name = string_member(a, "switch");
-            const SwitchRow* row = find_switch(run.switch_name);
-            if (!row || row->action != Action::TagDialog) throw BadParams{"no dialog " + run.switch_name};
+            if (!dialog_switch(run.switch_name)) throw BadParams{"no dialog " + run.switch_name};
         } else if (run.kind == RunKind::Edit) {
             run.switch_name = "/EDIT";
-            const std::string refusal = edit_refusal(run.selection);
-            if (!refusal.empty()) {
-                show(kError, refusal);
-                reply(id, nullptr);
-                return;
-            }
         } else {
             run.switch_name = "/COMMENT";
         }
         Job job{run.switch_name, run.selection, file_path_of(run.uri), d.line_break_name(), run.kind != RunKind::Comment};
+        // A selection /EDIT refuses is run without a display: the program
+        // then says why in one line on standard error, which the user is
+        // shown, instead of in a box of its own.
+        if (run.kind == RunKind::Edit && edit_refuses(run.selection)) job.window = false, job.headless = true;
         std::string why;
         const int started = launcher.start(job, why);
         if (!started) {

@@ -21,6 +21,7 @@ struct Job {
     std::string file;         // PELINOR_FILE, empty for none
     std::string eol;          // PELINOR_EOL: crlf, lf or cr
     bool window = true;       // needs a display
+    bool headless = false;    // run without any display
 };
 
 // How a run ended.
