@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
 
 #include "lsp_client.h"
 
@@ -74,6 +75,11 @@ TEST(LspProtocol, InitializeAnswersItsCapabilities) {
         EXPECT_EQ(r["textDocumentSync"]["openClose"], true);
         EXPECT_EQ(r["codeActionProvider"]["codeActionKinds"], json({"refactor.corvane"}));
         EXPECT_EQ(r["executeCommandProvider"]["commands"], json({"corvane.dialog", "corvane.edit", "corvane.comment"}));
+        // The server holds no Qt, with a document open and its actions listed.
+        open(c, "<p>Hello</p>");
+        actions(c, range(0, 3, 0, 8));
+        std::ifstream maps("/proc/" + std::to_string(c.pid()) + "/maps");
+        for (std::string line; std::getline(maps, line);) EXPECT_EQ(line.find("libQt"), std::string::npos) << line;
         const int id = c.request("shutdown", nullptr);
         EXPECT_EQ(c.response(id)["result"], nullptr);
         c.notify("exit", nullptr);
