@@ -187,7 +187,7 @@ void edits(FuzzedDataProvider& in) {
         } else {
             // Actions over the range; one of them run, and a result handed back.
             s.send({{"jsonrpc", "2.0"}, {"id", 7}, {"method", "textDocument/codeAction"},
-                    {"params", {{"textDocument", {{"uri", uri}}}, {"range", {{"start", pos(l1, c1)}, {"end", pos(l2, c2)}}}}}}});
+                    {"params", {{"textDocument", {{"uri", uri}}}, {"range", {{"start", pos(l1, c1)}, {"end", pos(l2, c2)}}}}}});
             for (const json& j : s.messages())
                 if (j.contains("result") && j["result"].is_array() && !j["result"].empty()) {
                     const json& list = j["result"];
