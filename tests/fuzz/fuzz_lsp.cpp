@@ -28,10 +28,11 @@ namespace {
 
 struct FakeLauncher final : Launcher {
     std::vector<Job> jobs;
+    int started = 0;
     int start(const Job& job, std::string& why) override {
         jobs.push_back(job);
         why = "fake";
-        return static_cast<int>(jobs.size());
+        return ++started;
     }
 };
 
@@ -86,7 +87,7 @@ std::string utf8(const std::u32string& s) {
     return out;
 }
 
-const char32_t kAlphabet[] = {U'a', U'<', U'>', U'/', U' ', U'\r', U'\n', U'日', U'é', U'😀', U'𠀋', U'ｶ', U'I', U'"'};
+const char32_t kAlphabet[] = {U'a', U'<', U'>', U'/', U' ', U'\r', U'\n', U'日', U'é', U'😀', U'𠀋', U'😀', U'ｶ', U'I', U'"', U'𠀋'};
 
 std::u32string some_text(FuzzedDataProvider& in, size_t max) {
     std::u32string s;
@@ -133,8 +134,18 @@ void initialize(Session& s, Encoding e) {
 
 // Any bytes, then one request that must be answered.
 void raw(FuzzedDataProvider& in) {
-    Session s;
-    initialize(s, Encoding::Utf16);
+    // One server for many inputs, started afresh after an exit and now and
+    // then, so that what inputs leave open does not pile up.
+    static Session* shared = nullptr;
+    static int uses = 0;
+    if (!shared || shared->server.exited() || ++uses % 256 == 0) {
+        delete shared;
+        shared = new Session;
+        initialize(*shared, Encoding::Utf16);
+    }
+    Session& s = *shared;
+    s.reader = FrameReader();  // the last input may have ended inside a frame
+    s.messages();
     const bool framed = in.ConsumeBool();
     const std::string body = in.ConsumeRandomLengthString(4096);
     s.bytes(framed ? frame(body) : body);
@@ -157,20 +168,32 @@ void raw(FuzzedDataProvider& in) {
     if (!answered && !s.server.exited()) fail("a request after a malformed message is not answered", body, "");
 }
 
+// One server per encoding for every input (its start is most of a run's
+// time otherwise); each input opens its document afresh and closes it.
+Session& session(Encoding e) {
+    static Session* sessions[3] = {};
+    Session*& s = sessions[static_cast<int>(e)];
+    if (!s) {
+        s = new Session;
+        initialize(*s, e);
+    }
+    return *s;
+}
+
 void edits(FuzzedDataProvider& in) {
     const Encoding e = static_cast<Encoding>(in.ConsumeIntegralInRange(0, 2));
-    Session s;
-    initialize(s, e);
+    Session& s = session(e);
+    s.launcher.jobs.clear();
     Model m{some_text(in, 40), e};
     const std::string uri = "file:///x.htm";
     s.send({{"jsonrpc", "2.0"}, {"method", "textDocument/didOpen"},
             {"params", {{"textDocument", {{"uri", uri}, {"languageId", "html"}, {"version", 1}, {"text", utf8(m.text)}}}}}});
     int version = 1;
     while (in.remaining_bytes() > 0) {
-        const int what = in.ConsumeIntegralInRange(0, 9);
+        const int what = in.ConsumeIntegralInRange(0, 15);
         const int64_t l1 = in.ConsumeIntegralInRange<int64_t>(-1, 8), c1 = in.ConsumeIntegralInRange<int64_t>(-1, 12);
         const int64_t l2 = in.ConsumeIntegralInRange<int64_t>(-1, 8), c2 = in.ConsumeIntegralInRange<int64_t>(-1, 12);
-        if (what <= 6) {
+        if (what <= 12) {
             const std::u32string t = some_text(in, 6);
             size_t a = m.index(l1, c1), b = m.index(l2, c2);
             if (a > b) std::swap(a, b);
@@ -179,7 +202,7 @@ void edits(FuzzedDataProvider& in) {
                     {"params", {{"textDocument", {{"uri", uri}, {"version", ++version}}},
                                 {"contentChanges", json::array({{{"range", {{"start", pos(l1, c1)}, {"end", pos(l2, c2)}}},
                                                                  {"text", utf8(t)}}})}}}});
-        } else if (what == 7) {
+        } else if (what == 13) {
             m.text = some_text(in, 30);
             s.send({{"jsonrpc", "2.0"}, {"method", "textDocument/didChange"},
                     {"params", {{"textDocument", {{"uri", uri}, {"version", ++version}}},
@@ -199,7 +222,7 @@ void edits(FuzzedDataProvider& in) {
                         o.code = in.ConsumeBool() ? 0 : 1;
                         const std::string& sel = s.launcher.jobs.back().selection;
                         o.out = in.ConsumeBool() ? "<B>" + sel + "</B>" : utf8(some_text(in, 8)) + sel.substr(0, sel.size() / 2);
-                        s.server.finished(static_cast<int>(s.launcher.jobs.size()), o);
+                        s.server.finished(s.launcher.started, o);
                         s.out += s.server.take_output();
                     }
                 }
@@ -209,15 +232,31 @@ void edits(FuzzedDataProvider& in) {
     const Document* d = s.server.document(uri);
     if (!d) fail("the document is gone", "", "");
     if (d->text() != utf8(m.text)) fail("the server's text is not the model's", d->text(), utf8(m.text));
-    // Offsets at character starts come back from their positions.
-    for (size_t i = 0, k = 0; i <= d->text().size(); ++k) {
-        const Position p = d->position(i, e);
-        if (d->offset(p, e) != i && !(i > 0 && d->text()[i - 1] == '\r' && i < d->text().size() && d->text()[i] == '\n'))
-            fail("a position does not give its offset back", d->text(), std::to_string(i));
-        if (i == d->text().size()) break;
-        i += utf8_length(static_cast<unsigned char>(d->text()[i]));
-        (void)k;
+    // Every character's position, counted on the model, is its offset in
+    // the server's text, and back.
+    int64_t line = 0, ch = 0;
+    size_t byte = 0;
+    for (size_t i = 0; i <= m.text.size(); ++i) {
+        const bool inside_crlf = i > 0 && m.text[i - 1] == U'\r' && i < m.text.size() && m.text[i] == U'\n';
+        if (!inside_crlf) {
+            if (d->offset(Position{line, ch}, e) != byte)
+                fail("a position does not give its offset", d->text(), std::to_string(line) + ":" + std::to_string(ch));
+            const Position p = d->position(byte, e);
+            if (p.line != line || p.character != ch)
+                fail("an offset does not give its position", d->text(), std::to_string(byte));
+        }
+        if (i == m.text.size()) break;
+        const char32_t c = m.text[i];
+        byte += utf8(std::u32string(1, c)).size();
+        if (c == U'\n' || (c == U'\r' && !(i + 1 < m.text.size() && m.text[i + 1] == U'\n'))) {
+            ++line;
+            ch = 0;
+        } else if (c != U'\r') {
+            ch += static_cast<int64_t>(Model::units_of(c, e));
+        }
     }
+    s.send({{"jsonrpc", "2.0"}, {"method", "textDocument/didClose"}, {"params", {{"textDocument", {{"uri", uri}}}}}});
+    s.messages();
 }
 
 }  // namespace
