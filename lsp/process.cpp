@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -276,6 +277,12 @@ int run_language_server() {
     sa.sa_flags = SA_RESTART | SA_NOCLDSTOP;
     sigemptyset(&sa.sa_mask);
     sigaction(SIGCHLD, &sa, nullptr);
+    // An editor may start the server with SIGCHLD blocked (Emacs does):
+    // the end of a run would then wake nothing.
+    sigset_t chld;
+    sigemptyset(&chld);
+    sigaddset(&chld, SIGCHLD);
+    sigprocmask(SIG_UNBLOCK, &chld, nullptr);
 
     ProcessLauncher launcher;
     Server server(launcher);
@@ -293,7 +300,14 @@ int run_language_server() {
             if (c.out >= 0) fds.push_back({c.out, POLLIN, 0}), owners.push_back({&c.out, id});
             if (c.err >= 0) fds.push_back({c.err, POLLIN, 0}), owners.push_back({&c.err, id});
         }
-        if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR) break;
+        // A run whose pipes have closed but whose end was not yet seen is
+        // looked at again shortly, whatever the signal did.
+        bool closing = false;
+        for (auto& [id, c] : launcher.children()) closing = closing || (!c.ended && c.out < 0 && c.err < 0);
+        int wait = closing ? 20 : -1;
+        if (const int due = server.answer_due(); due >= 0) wait = wait < 0 ? due : std::min(wait, due);
+        flush();
+        if (poll(fds.data(), fds.size(), wait) < 0 && errno != EINTR) break;
         if (fds[0].revents) {
             char buf[65536];
             const ssize_t n = read(STDIN_FILENO, buf, sizeof buf);

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <set>
 
 #include "common/casevocab.h"
@@ -36,6 +37,8 @@ struct OpenDocument {
 enum class RunKind { Dialog, Edit, Comment };
 
 struct Run {
+    json reply_to;      // the executeCommand not yet answered, or null
+    std::chrono::steady_clock::time_point reply_by;
     RunKind kind;
     std::string uri;
     int64_t version;
@@ -240,8 +243,33 @@ struct Server::State {
             return;
         }
         log(kLog, "Corvane: started " + run.switch_name + (why.empty() ? "" : " (" + why + ")"));
+        // The answer waits for a run that ends at once (the comment), so that
+        // its edit reaches the editor before it: a client that waits for the
+        // answer then takes the edit on the way.  A dialog's run is answered
+        // after a moment, so that no client is held while the dialog is open.
+        run.reply_to = id;
+        run.reply_by = std::chrono::steady_clock::now() + kReplyWithin;
         runs[started] = std::move(run);
-        reply(id, nullptr);
+    }
+
+    static constexpr std::chrono::milliseconds kReplyWithin{300};
+
+    // Answers the executeCommand of every run that has gone on long enough;
+    // the time until the next such answer is due (-1: none).
+    int answer_due() {
+        const auto now = std::chrono::steady_clock::now();
+        int next = -1;
+        for (auto& [id, run] : runs) {
+            if (run.reply_to.is_null()) continue;
+            if (run.reply_by <= now) {
+                reply(run.reply_to, nullptr);
+                run.reply_to = nullptr;
+                continue;
+            }
+            const int ms = static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(run.reply_by - now).count());
+            next = next < 0 ? ms : std::min(next, ms);
+        }
+        return next;
     }
 
     void finished(int run_id, const Outcome& o, Encoding e) {
@@ -249,6 +277,11 @@ struct Server::State {
         if (it == runs.end()) return;
         const Run run = std::move(it->second);
         runs.erase(it);
+        report(run, o, e);
+        if (!run.reply_to.is_null()) reply(run.reply_to, nullptr);
+    }
+
+    void report(const Run& run, const Outcome& o, Encoding e) {
         // What the run wrote on standard error is the log's.
         size_t at = 0;
         std::string last;
@@ -462,5 +495,7 @@ void Server::receive(std::vector<FrameReader::Frame>& frames) {
 }
 
 void Server::finished(int run, const Outcome& outcome) { s_->finished(run, outcome, encoding_); }
+
+int Server::answer_due() { return s_->answer_due(); }
 
 }  // namespace corvane::lsp

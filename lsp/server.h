@@ -49,6 +49,9 @@ public:
     void receive(std::vector<FrameReader::Frame>& frames);
     // A run has ended.
     void finished(int run, const Outcome& outcome);
+    // Answers the executeCommand requests whose runs have gone on long
+    // enough; returns the milliseconds until the next one is due, -1 for none.
+    int answer_due();
 
     // Framed messages for the client, oldest first.
     std::string take_output();

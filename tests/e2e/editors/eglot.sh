@@ -33,12 +33,14 @@ timeout 60 emacs --batch -L "$CORVANE_SRC/contrib/emacs" -l corvane "$f" --eval 
         ;; As after a key, not a mouse click: eglot asks in the minibuffer.
         (let ((last-nonmenu-event 13))
           (eglot-code-actions 3 8 nil t)))
-      (with-timeout (20 (error \"no edit came\"))
+      (with-timeout (20 (with-current-buffer (jsonrpc-events-buffer (eglot-current-server))
+                          (write-region (point-min) (point-max) \"$f.events\"))
+                        (error \"no edit came\"))
         (while (= tick (buffer-chars-modified-tick)) (accept-process-output nil 0.1))))
     (save-buffer)
     (eglot-shutdown (eglot-current-server)))" >"$f.log" 2>&1
 status=$?
 expect "eglot: emacs ran to its end" test "$status" -eq 0
 expect_file "eglot: the comment action on a region" "$f" 'a <!-- Hello --> b\n'
-[ "$FAILURES" -eq 0 ] || cat "$f.log"
+[ "$FAILURES" -eq 0 ] || cat "$f.log" "$f.events" 2>/dev/null
 finish
