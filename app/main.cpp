@@ -17,6 +17,9 @@
 #include "common/sysinfo.h"
 #include "host/native_hostlink.h"
 #ifndef _WIN32
+#include <cstring>
+
+#include "lsp/lsp.h"
 #include "standin/standin_start.h"
 #endif
 
@@ -53,6 +56,10 @@ int main(int argc, char** argv) {
     // Standard output is the editor's text: no message may reach it, nor a
     // standard error that shares its pipe or file.
     corvane::separate_diagnostics();
+#ifndef _WIN32
+    // The language server: standard input and output carry the protocol.
+    if (argc >= 2 && std::strcmp(argv[1], corvane::lsp::kLspSwitch) == 0) return corvane::lsp::run_language_server();
+#endif
     const corvane::SwitchRow* row = argc >= 2 ? corvane::find_switch(argv[1]) : nullptr;
     if (row && row->action == corvane::Action::Comment) {
         // No window, no settings, no Qt: the toggle runs on the host's bytes.

@@ -7,7 +7,7 @@ CORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 CORVANE_BUILD=${CORVANE_BUILD:-$CORVANE_ROOT/build}
 
 # Debian packages needed to build, run and test.
-CORVANE_PACKAGES="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic"
+CORVANE_PACKAGES="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev nlohmann-json3-dev fonts-ipafont-gothic"
 
 # apt-get as root (through sudo otherwise). It waits up to ten minutes for
 # the package manager's lock when another apt-get or dpkg holds it, as on a

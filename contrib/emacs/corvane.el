@@ -39,6 +39,13 @@
 ;;
 ;;   (global-set-key (kbd "C-c h") #'corvane)
 ;;   (global-set-key (kbd "C-c ;") #'corvane-comment)
+;;
+;; With eglot, Corvane is also a language server (`corvane --lsp'): every
+;; dialog, the tag edit and the comment toggle are code actions
+;; (M-x eglot-code-actions).  `corvane-eglot-setup' adds its entry to
+;; `eglot-server-programs':
+;;
+;;   (with-eval-after-load 'eglot (corvane-eglot-setup))
 
 ;;; Code:
 
@@ -254,6 +261,16 @@ the message says what was found."
     (pcase-let ((`(,status ,_ ,messages) (corvane--call nil (point-min) (point-max))))
       (unless (eql status 0)
         (user-error "%s: exit %s%s" "corvane" status (if (string-empty-p messages) "" (concat ": " messages)))))))
+
+;;;###autoload
+(defun corvane-eglot-setup ()
+  "Make eglot start `corvane --lsp' for HTML buffers.
+Adds the entry to `eglot-server-programs'; the code actions then offer
+every dialog, the tag edit and the comment toggle."
+  (interactive)
+  (defvar eglot-server-programs)
+  (add-to-list 'eglot-server-programs
+               (cons '(html-mode mhtml-mode sgml-mode) (list corvane-program "--lsp"))))
 
 (defun corvane--menu-item (entry)
   "The menu item of ENTRY, a (LABEL . SWITCH) of `corvane-switches'."
