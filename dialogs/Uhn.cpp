@@ -13,7 +13,7 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     const std::string n = std::to_string(f.selected("RadioGroupSize") + 1);
     TagWriter t(f, ctx, W_H);
-    t.put(n).choice("RadioGroupALIGN", "StaticTextALIGN").close().put(f.text("EditTitle"));
+    t.put(n).write(f.design().clauses).close().put(f.text("EditTitle"));
     return t.end_put("</" + t.element() + n + ">").end_line().done();
 }
 
@@ -38,6 +38,7 @@ const DialogDesign& TFormHn() {
         },
         .tab_order = {"EditTitle", "RadioGroupSize", "RadioGroupALIGN"},
         .build = build,
+        .clauses = {clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"}},
     };
     return d;
 }

@@ -11,9 +11,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_SELECT)
-        .text("EditNAME", "LabelNAME")
-        .text("EditSIZE", "LabelSIZE")
-        .bare("CheckBoxMULTIPLE", "LabelMULTIPLE")
+        .write(f.design().clauses)
         .close()
         .line()
         .lines(f.spin("CSpinEditOPTION"), {{" ", "LabelOPTION"}})
@@ -43,6 +41,11 @@ const DialogDesign& TFormSELECT() {
         },
         .tab_order = {"EditNAME", "EditSIZE", "CheckBoxMULTIPLE", "CSpinEditOPTION"},
         .build = build,
+        .clauses = {
+            clause::Text{"EditNAME", "LabelNAME"},
+            clause::Text{"EditSIZE", "LabelSIZE"},
+            clause::Bare{"CheckBoxMULTIPLE", "LabelMULTIPLE"},
+        },
     };
     return d;
 }

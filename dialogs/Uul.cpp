@@ -9,7 +9,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_UL);
-    t.choice("RadioGroupTYPE", "StaticTextTYPE");
+    t.write(f.design().clauses);
     return lists::with_items(t, f);
 }
 
@@ -37,6 +37,7 @@ const DialogDesign& TFormUL() {
         },
         .tab_order = {"RadioGroupTYPE", "CSpinEditLI"},
         .build = build,
+        .clauses = {clause::Choice{"RadioGroupTYPE", "StaticTextTYPE"}},
     };
     return d;
 }
