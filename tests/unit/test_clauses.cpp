@@ -5,9 +5,11 @@
 // declaration alone, so a clause left out of it would be kept unread.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <set>
 #include <string>
+#include <variant>
 
 #include "app/switches.h"
 #include "dialogs/editrun.h"
@@ -61,21 +63,25 @@ void randomise(Form& f, std::mt19937& rng) {
 }
 
 std::string described(const Clause& c) {
-    std::string s = "clause " + std::to_string(c.index()) + " on";
+    static const char* const kKinds[] = {"Text",     "Always",   "Percent",    "Bare",   "Choice",
+                                         "Pick",     "NamedText", "Sized",     "Number", "TextWhen",
+                                         "TextUnless", "Repeat",  "Prefixed",  "Fixed",  "Own"};
+    static_assert(std::size(kKinds) == std::variant_size_v<Clause>);
+    std::string s = std::string(kKinds[c.index()]) + " clause on";
     for (const std::string& name : clause_controls(c)) s += " " + name;
     return s;
 }
 
 // The faults of one dialog over `forms` random forms; empty when its
 // declaration and its builder agree.
-std::vector<std::string> undeclared(const DialogDesign& d, const CaseSettings& cs, int forms) {
+std::set<std::string> undeclared(const DialogDesign& d, const CaseSettings& cs, int forms) {
     RecordingHost host;
     FakePlatform platform;
     Dialog dialog(d, host, platform);
     dialog.create();
     dialog.FormShow(cs);
     const Form shown = dialog.form();
-    std::vector<std::string> faults;
+    std::set<std::string> faults;
     std::set<size_t> written;  // indices of the declared clauses some form wrote
     std::mt19937 rng(20251);
     for (int n = 0; n < forms; ++n) {
@@ -86,7 +92,7 @@ std::vector<std::string> undeclared(const DialogDesign& d, const CaseSettings& c
         for (const Clause& c : log.clauses) {
             size_t i = 0;
             while (i < d.clauses.size() && !(d.clauses[i] == c)) ++i;
-            if (i == d.clauses.size()) faults.push_back(d.class_name + " writes an undeclared " + described(c));
+            if (i == d.clauses.size()) faults.insert(d.class_name + " writes an undeclared " + described(c));
             else written.insert(i);
         }
         for (const WrittenAttribute& w : log.written) {
@@ -94,12 +100,11 @@ std::vector<std::string> undeclared(const DialogDesign& d, const CaseSettings& c
             bool declared = false;
             for (const Clause& c : d.clauses)
                 for (const std::string& name : clause_names(f, c)) declared = declared || equal_ignoring_case(name, w.name);
-            if (!declared) faults.push_back(d.class_name + " writes " + w.name + ", which no declared clause names");
+            if (!declared) faults.insert(d.class_name + " writes " + w.name + ", which no declared clause names");
         }
-        if (faults.size() > 3) return faults;
     }
     for (size_t i = 0; i < d.clauses.size(); ++i)
-        if (!written.count(i)) faults.push_back(d.class_name + " never comes to its declared " + described(d.clauses[i]));
+        if (!written.count(i)) faults.insert(d.class_name + " never comes to its declared " + described(d.clauses[i]));
     return faults;
 }
 
