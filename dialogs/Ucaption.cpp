@@ -17,6 +17,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 
 }  // namespace
 
+void prepare_caption_edit(Form& f, const StartTag&) { f["EditCAPTION"].enabled = false; }
+
 const DialogDesign& TFormCAPTION() {
     static const DialogDesign d{
         .class_name = "TFormCAPTION",

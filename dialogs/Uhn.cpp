@@ -2,6 +2,7 @@
 // typed in the dialog goes into the start text.
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
+#include "frame/tagreader.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -18,6 +19,11 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 }
 
 }  // namespace
+
+void prepare_heading_edit(Form& f, const StartTag& tag) {
+    f["RadioGroupSize"].selected = tag.name[1] - '1';
+    f["EditTitle"].enabled = false;  // the heading's text is the content
+}
 
 const DialogDesign& TFormHn() {
     static const DialogDesign d{

@@ -22,6 +22,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 
 }  // namespace
 
+void prepare_select_edit(Form& f, const StartTag&) { f["CSpinEditOPTION"].text.assign(1, '0'); }
+
 const DialogDesign& TFormSELECT() {
     static const DialogDesign d{
         .class_name = "TFormSELECT",

@@ -3,6 +3,7 @@
 // items name the elements, so they follow the element case.
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
+#include "frame/tagreader.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -18,6 +19,10 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 }
 
 }  // namespace
+
+void prepare_cell_edit(Form& f, const StartTag& tag) {
+    f["RadioGroupKind"].selected = equal_ignoring_case(tag.name, "TH") ? 1 : 0;
+}
 
 const DialogDesign& TFormTDTH() {
     // Kind and no-wrap flag, horizontal and vertical alignment side by side

@@ -15,6 +15,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 
 }  // namespace
 
+void prepare_list_edit(Form& f, const StartTag&) { f["CSpinEditLI"].text.assign(1, '0'); }
+
 const DialogDesign& TFormUL() {
     static const DialogDesign d{
         .class_name = "TFormUL",

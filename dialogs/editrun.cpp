@@ -10,18 +10,6 @@ namespace corvane {
 
 namespace {
 
-void heading(Form& f, const StartTag& tag) {
-    f["RadioGroupSize"].selected = tag.name[1] - '1';
-    f["EditTitle"].enabled = false;  // the heading's text is the content
-}
-void caption(Form& f, const StartTag&) { f["EditCAPTION"].enabled = false; }
-void data_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 0; }
-void header_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 1; }
-void no_items(Form& f, const StartTag&) {
-    for (const char* spin : {"CSpinEditLI", "CSpinEditDTDD", "CSpinEditOPTION"})
-        if (Control* c = f.find(spin)) c->text = "0";
-}
-
 struct Row {
     const char* name;
     const DialogDesign& (*design)();
@@ -31,22 +19,22 @@ struct Row {
 constexpr Row kRows[] = {
     {"FONT", TFormFONT},
     {"HR", TFormHR},
-    {"UL", TFormUL, no_items},
-    {"OL", TFormOL, no_items},
+    {"UL", TFormUL, prepare_list_edit},
+    {"OL", TFormOL, prepare_list_edit},
     {"LI", TFormLI},
-    {"DL", TFormDL, no_items},
+    {"DL", TFormDL, prepare_dl_edit},
     {"A", TFormA},
     {"BASE", TFormBASE},
     {"IMG", TFormIMG},
     {"MAP", TFormMAP},
     {"AREA", TFormAREA},
     {"TABLE", TFormTABLE},
-    {"CAPTION", TFormCAPTION, caption},
+    {"CAPTION", TFormCAPTION, prepare_caption_edit},
     {"TR", TFormTR},
-    {"TD", TFormTDTH, data_cell},
-    {"TH", TFormTDTH, header_cell},
+    {"TD", TFormTDTH, prepare_cell_edit},
+    {"TH", TFormTDTH, prepare_cell_edit},
     {"FORM", TFormFORM},
-    {"SELECT", TFormSELECT, no_items},
+    {"SELECT", TFormSELECT, prepare_select_edit},
     {"OPTION", TFormOPTION},
     {"TEXTAREA", TFormTEXTAREA},
     {"FRAMESET", TFormFRAMESET},
@@ -93,7 +81,7 @@ EditTarget edit_target(const StartTag& tag) {
     const std::string_view name = tag.name;
     if (name.size() == 2 && (name[0] == 'H' || name[0] == 'h') && name[1] >= '1' && name[1] <= '6') {
         t.design = &TFormHn();
-        t.prepare = heading;
+        t.prepare = prepare_heading_edit;
         return t;
     }
     if (equal_ignoring_case(name, "INPUT")) {
