@@ -2,7 +2,9 @@
 // one call per step.  Attribute names are read from the captions of their
 // name labels (so they carry the attribute case the show step gave them);
 // element words come from the vocabulary in the element case; line breaks
-// are the host's, fetched afresh at each use.
+// are the host's, fetched afresh at each use.  Each attribute operation is
+// one kind of clause (frame/clause.h); a logged run notes each clause it
+// was asked for, which tests hold against the dialog's declaration.
 #pragma once
 #include <initializer_list>
 #include <string>
