@@ -76,7 +76,7 @@ void EditRun::attach(Dialog& dialog) {
 void EditRun::fill(Dialog& d) {
     Form& f = d.form();
     if (target_.prepare) target_.prepare(f, tag_);
-    if (Control* omit = f.find("CheckBoxOmit")) omit->checked = !element_.has_end;
+    if (Control* omit = f.find(kOmitBox)) omit->checked = !element_.has_end;
     read_ = read_tag(f, tag_, d.case_settings(), host_, d.env());
     // A value whose bytes the code page does not define reads as U+FFFD and
     // would not come back as it was: it stays as written.

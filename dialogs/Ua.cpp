@@ -17,7 +17,7 @@ constexpr int kHref = 0;
 // anchor alone.
 // Read back, the attribute's name picks the kind; a link's value is split
 // at its first "#" into the link and the anchor.
-bool read_kind(Form& f, const Clause&, const TagAttribute& a, const StartTag&) {
+bool read_kind(Form& f, const clause::Own&, const TagAttribute& a, const StartTag&) {
     if (a.bare || a.value.find_first_of("\"\r\n") != std::string_view::npos) return false;
     const bool href = equal_ignoring_case(a.name, f.item("RadioGroupKind", kHref));
     f["RadioGroupKind"].selected = href ? kHref : 1;
@@ -27,14 +27,18 @@ bool read_kind(Form& f, const Clause&, const TagAttribute& a, const StartTag&) {
     return true;
 }
 
+// The clauses, in the order written: the kind's attribute and TARGET.
+const clause::Own kKind{.read = read_kind, .names = "RadioGroupKind"};
+const clause::Text kTarget{"ComboBoxTARGET", "LabelTARGET"};
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     const int kind = f.selected("RadioGroupKind");
     const std::string& anchor = f.text("EditAnchor");
     std::string value = anchor;
     if (kind == kHref) value = f.text("EditLink") + (anchor.empty() ? "" : "#") + anchor;
     TagWriter t(f, ctx, W_A);
-    t.reads(read_kind, f["RadioGroupKind"].items).named(f.item("RadioGroupKind", kind), value);
-    if (kind == kHref) t.text("ComboBoxTARGET", "LabelTARGET");
+    t.reads(kKind).named(f.item("RadioGroupKind", kind), value);
+    if (kind == kHref) t.write(kTarget);
     return t.close().end_tag().done();
 }
 
@@ -67,12 +71,13 @@ const DialogDesign& TFormA() {
             label("Label2", "ﾀｰｹﾞｯﾄ (           )", 232, 96),
             name_label("LabelTARGET", "TARGET", "Label2"),
             target_combo("ComboBoxTARGET", {336, 92, 105, 21}),
-            check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {200, 24, 0, 0}),
+            omit_box("終了ﾀｸﾞ省略", {200, 24, 0, 0}),
             ok_button(288, 124),
             cancel_button(368, 124),
         },
-        .tab_order = {"EditLink", "ButtonLink", "EditAnchor", "ComboBoxTARGET", "CheckBoxOmit", "RadioGroupKind"},
+        .tab_order = {"EditLink", "ButtonLink", "EditAnchor", "ComboBoxTARGET", kOmitBox, "RadioGroupKind"},
         .build = build,
+        .clauses = {kKind, kTarget},
         .handlers = {{"RadioGroupKind", RadioGroupKindClick}},
     };
     return d;

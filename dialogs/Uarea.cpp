@@ -11,14 +11,17 @@ namespace {
 
 constexpr int kDefaultShape = 3;  // the remaining area: no coordinates
 
+// The clauses, in the order written.
+const clause::Pick kShape{"RadioGroupSHAPE", "StaticTextSHAPE"};
+const clause::Always kCoords{"EditCOORDS", "LabelCOORDS"};
+const clause::Bare kNoHref{"CheckBoxNOHREF", "StaticTextNOHREF"};
+const clause::Always kHref{"EditHREF", "LabelHREF"};
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_AREA);
-    t.pick("RadioGroupSHAPE", "StaticTextSHAPE");
-    if (f.selected("RadioGroupSHAPE") != kDefaultShape) t.always("EditCOORDS", "LabelCOORDS");
-    if (f.checked("CheckBoxNOHREF"))
-        t.bare("CheckBoxNOHREF", "StaticTextNOHREF");
-    else
-        t.always("EditHREF", "LabelHREF");
+    t.write(kShape);
+    if (f.selected("RadioGroupSHAPE") != kDefaultShape) t.write(kCoords);
+    t.write(f.checked("CheckBoxNOHREF") ? Clause(kNoHref) : Clause(kHref));
     return t.close().line().done();
 }
 
@@ -65,8 +68,9 @@ const DialogDesign& TFormAREA() {
         },
         .tab_order = {"RadioGroupSHAPE", "EditCOORDS", "CheckBoxNOHREF", "EditHREF", "ButtonHREF"},
         .build = build,
+        .clauses = {kShape, kCoords, kNoHref, kHref},
         .handlers = {{"RadioGroupSHAPE", RadioGroupSHAPEClick},
-                     {"RadioGroupSHAPEx", RadioGroupSHAPEClick},
+                     {twin_of("RadioGroupSHAPE"), RadioGroupSHAPEClick},
                      {"CheckBoxNOHREF", CheckBoxNOHREFClick}},
     };
     return d;

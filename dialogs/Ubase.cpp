@@ -9,8 +9,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_BASE)
-        .always("EditHREF", "LabelHREF")
-        .text("ComboBoxTARGET", "LabelTARGET")
+        .write(f.design().clauses)
         .close()
         .line()
         .done();
@@ -37,6 +36,10 @@ const DialogDesign& TFormBASE() {
         },
         .tab_order = {"EditHREF", "ComboBoxTARGET"},
         .build = build,
+        .clauses = {
+            clause::Always{"EditHREF", "LabelHREF"},
+            clause::Text{"ComboBoxTARGET", "LabelTARGET"},
+        },
     };
     return d;
 }

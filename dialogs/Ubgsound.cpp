@@ -11,12 +11,18 @@ namespace {
 
 // The loop is endless ("infinite", in the value case) for item 1 or the
 // count for item 2; a volume of 0 and a centred balance are not written.
+// The clauses after the sound file's.
+const Clauses& own_clauses() {
+    static const Clauses clauses{
+        sound::repeat_of("LOOP", "LabelINFINITE"),
+        clause::Number{"CSpinEditVOLUME", "LabelVOLUME", clause::Sign::Negative},
+        clause::Number{"CSpinEditBALANCE", "LabelBALANCE", clause::Sign::NonZero},
+    };
+    return clauses;
+}
+
 TagTexts build(const Form& f, BuildContext& ctx) {
-    TagWriter t = sound::start(f, ctx, W_BGSOUND);
-    sound::repeat_clause(t, f, "LOOP", f.label("LabelINFINITE"));
-    t.number("CSpinEditVOLUME", "LabelVOLUME", TagWriter::Sign::Negative);
-    t.number("CSpinEditBALANCE", "LabelBALANCE", TagWriter::Sign::NonZero);
-    return t.close().done();
+    return sound::start(f, ctx, W_BGSOUND).write(own_clauses()).close().done();
 }
 
 void RadioGroupLOOPClick(Form& f, DialogEnv&) { sound::enable_count(f, "LOOP"); }
@@ -47,6 +53,7 @@ const DialogDesign& TFormBGSOUND() {
         .tab_order = {"EditSRC", "ButtonSRC", "RadioGroupLOOP", "CSpinEditLOOP", "CSpinEditVOLUME",
                       "CSpinEditBALANCE"},
         .build = build,
+        .clauses = joined(sound::start_clauses(), own_clauses()),
         .handlers = {{"RadioGroupLOOP", RadioGroupLOOPClick}},
     };
     return d;

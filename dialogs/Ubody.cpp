@@ -10,7 +10,7 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_BODY);
     page::body_attributes(t).close();
-    if (!f.checked("CheckBoxOmit")) t.line().end_tag().end_line();
+    if (!t.omitted()) t.line().end_tag().end_line();
     return t.done();
 }
 
@@ -25,14 +25,15 @@ const DialogDesign& TFormBODY() {
         .client_h = 205,
         .controls = {
             page::body_fields(8),
-            check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {224, 144, 0, 0}),
+            omit_box("終了ﾀｸﾞ省略", {224, 144, 0, 0}),
             ok_button(248, 172),
             cancel_button(328, 172),
         },
         .tab_order = {"EditBACKGROUND", "ButtonBACKGROUND", "ComboBoxBGCOLOR", "ButtonBGCOLOR", "ComboBoxTEXT",
                       "ButtonTEXT", "ComboBoxLINK", "ButtonLINK", "ComboBoxVLINK", "ButtonVLINK", "ComboBoxALINK",
-                      "ButtonALINK", "CheckBoxOmit"},
+                      "ButtonALINK", kOmitBox},
         .build = build,
+        .clauses = page::body_clauses(),
     };
     return d;
 }

@@ -10,12 +10,14 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_CAPTION);
-    t.choice("RadioGroupALIGN", "StaticTextALIGN").close();
+    t.write(f.design().clauses).close();
     if (!t.omitted()) t.put(f.text("EditCAPTION"));
     return t.end_tag().done();
 }
 
 }  // namespace
+
+void prepare_caption_edit(Form& f, const StartTag&) { f["EditCAPTION"].enabled = false; }
 
 const DialogDesign& TFormCAPTION() {
     static const DialogDesign d{
@@ -29,12 +31,13 @@ const DialogDesign& TFormCAPTION() {
             edit("EditCAPTION", {48, 12, 268, 21}),
             parts::value_group({"ALIGN", "配置 (      )", {"未指定", "上 (\"top\")", "下 (\"bottom\")"},
                                 {"", "top", "bottom"}, {16, 44, 137, 85}}),
-            check_box("CheckBoxOmit", "終了タグ省略", {176, 60, 0, 0}),
+            omit_box("終了タグ省略", {176, 60, 0, 0}),
             ok_button(164, 100),
             cancel_button(244, 100),
         },
-        .tab_order = {"EditCAPTION", "RadioGroupALIGN", "CheckBoxOmit"},
+        .tab_order = {"EditCAPTION", "RadioGroupALIGN", kOmitBox},
         .build = build,
+        .clauses = {clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"}},
     };
     return d;
 }

@@ -18,6 +18,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 
 }  // namespace
 
+void prepare_dl_edit(Form& f, const StartTag&) { f["CSpinEditDTDD"].text.assign(1, '0'); }
+
 const DialogDesign& TFormDL() {
     static const DialogDesign d{
         .class_name = "TFormDL",

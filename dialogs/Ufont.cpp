@@ -10,9 +10,7 @@ namespace {
 // SIZE is the relative sign, then the size's number; item 0 writes none.
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_FONT);
-    t.sized("RadioGroupSIZE", "ComboBoxSIZE", "StaticTextSIZE");
-    t.text("ComboBoxCOLOR", "LabelCOLOR");
-    return t.close().end_tag().done();
+    return t.write(f.design().clauses).close().end_tag().done();
 }
 
 }  // namespace
@@ -34,12 +32,16 @@ const DialogDesign& TFormFONT() {
             combo_list("ComboBoxSIZE", {136, 32, 89, 20}, {"", "大きく (\"+\")", "小さく (\"-\")"}, 0)
                 .twin({"", "+", "-"}),
             parts::color_box({"COLOR", "Label1", "色 (          )", 136, 64, {136, 80, 97, 20}, {240, 80, 49, 20}}),
-            check_box("CheckBoxOmit", "終了タグ省略", {168, 120, 0, 0}),
+            omit_box("終了タグ省略", {168, 120, 0, 0}),
             ok_button(136, 144),
             cancel_button(216, 144),
         },
-        .tab_order = {"RadioGroupSIZE", "ComboBoxSIZE", "ComboBoxCOLOR", "ButtonCOLOR", "CheckBoxOmit"},
+        .tab_order = {"RadioGroupSIZE", "ComboBoxSIZE", "ComboBoxCOLOR", "ButtonCOLOR", kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Sized{"RadioGroupSIZE", "ComboBoxSIZE", "StaticTextSIZE"},
+            clause::Text{"ComboBoxCOLOR", "LabelCOLOR"},
+        },
     };
     return d;
 }

@@ -10,11 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_FORM)
-        .text("EditACTION", "LabelACTION")
-        .choice("RadioGroupMETHOD", "StaticTextMETHOD")
-        .text("EditNAME", "LabelNAME")
-        .text("EditENCTYPE", "LabelENCTYPE")
-        .text("ComboBoxTARGET", "LabelTARGET")
+        .write(f.design().clauses)
         .close()
         .block()
         .done();
@@ -43,13 +39,20 @@ const DialogDesign& TFormFORM() {
             edit("EditENCTYPE", {304, 94, 97, 21}),
             parts::captioned("Label5", "ﾀｰｹﾞｯﾄ (           )", "LabelTARGET", "TARGET", 216, 132),
             target_combo("ComboBoxTARGET", {304, 128, 97, 21}),
-            check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {16, 188, 0, 0}),
+            omit_box("終了ﾀｸﾞ省略", {16, 188, 0, 0}),
             ok_button(248, 184),
             cancel_button(328, 184),
         },
         .tab_order = {"EditACTION", "ButtonACTION", "RadioGroupMETHOD", "EditNAME", "EditENCTYPE", "ComboBoxTARGET",
-                      "CheckBoxOmit"},
+                      kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Text{"EditACTION", "LabelACTION"},
+            clause::Choice{"RadioGroupMETHOD", "StaticTextMETHOD"},
+            clause::Text{"EditNAME", "LabelNAME"},
+            clause::Text{"EditENCTYPE", "LabelENCTYPE"},
+            clause::Text{"ComboBoxTARGET", "LabelTARGET"},
+        },
     };
     return d;
 }

@@ -11,14 +11,7 @@ constexpr const char* kNoresize = "ｻｲｽﾞ変更不可 (               )";
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_FRAME)
-        .always("EditSRC", "LabelSRC")
-        .text("EditNAME", "LabelNAME")
-        .text("EditMARGINWIDTH", "LabelMARGINWIDTH")
-        .text("EditMARGINHEIGHT", "LabelMARGINHEIGHT")
-        .choice("RadioGroupSCROLLING", "StaticTextSCROLLING")
-        .bare("CheckBoxNORESIZE", "StaticTextNORESIZE")
-        .choice("RadioGroupFRAMEBORDER", "StaticTextFRAMEBORDER")
-        .text("ComboBoxBORDERCOLOR", "LabelBORDERCOLOR")
+        .write(f.design().clauses)
         .close()
         .line()
         .done();
@@ -59,6 +52,16 @@ const DialogDesign& TFormFRAME() {
                       "ComboBoxBORDERCOLOR", "ButtonBORDERCOLOR", "EditMARGINWIDTH", "EditMARGINHEIGHT",
                       "CheckBoxNORESIZE"},
         .build = build,
+        .clauses = {
+            clause::Always{"EditSRC", "LabelSRC"},
+            clause::Text{"EditNAME", "LabelNAME"},
+            clause::Text{"EditMARGINWIDTH", "LabelMARGINWIDTH"},
+            clause::Text{"EditMARGINHEIGHT", "LabelMARGINHEIGHT"},
+            clause::Choice{"RadioGroupSCROLLING", "StaticTextSCROLLING"},
+            clause::Bare{"CheckBoxNORESIZE", "StaticTextNORESIZE"},
+            clause::Choice{"RadioGroupFRAMEBORDER", "StaticTextFRAMEBORDER"},
+            clause::Text{"ComboBoxBORDERCOLOR", "LabelBORDERCOLOR"},
+        },
     };
     return d;
 }

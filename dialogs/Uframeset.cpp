@@ -10,7 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t = frames::frameset_start_tag(f, ctx);
-    if (!f.checked("CheckBoxOmit")) t.line().end_line().end_tag().end_line();
+    if (!t.omitted()) t.line().end_line().end_tag().end_line();
     return t.done();
 }
 
@@ -25,13 +25,14 @@ const DialogDesign& TFormFRAMESET() {
         .client_h = 224,
         .controls = {
             frames::frameset_part(),
-            check_box("CheckBoxOmit", "終了タグ省略", {192, 156, 0, 0}),
+            omit_box("終了タグ省略", {192, 156, 0, 0}),
             ok_button(192, 188),
             cancel_button(272, 188),
         },
         .tab_order = {"EditCOLSROWS", "EditBORDER", "EditFRAMESPACING", "ComboBoxBORDERCOLOR", "ButtonBORDERCOLOR",
-                      "CheckBoxOmit", "RadioGroupKind", "RadioGroupFRAMEBORDER"},
+                      kOmitBox, "RadioGroupKind", "RadioGroupFRAMEBORDER"},
         .build = build,
+        .clauses = frames::frameset_clauses(),
     };
     return d;
 }

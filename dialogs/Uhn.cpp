@@ -2,6 +2,7 @@
 // typed in the dialog goes into the start text.
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
+#include "frame/tagreader.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -13,11 +14,16 @@ namespace {
 TagTexts build(const Form& f, BuildContext& ctx) {
     const std::string n = std::to_string(f.selected("RadioGroupSize") + 1);
     TagWriter t(f, ctx, W_H);
-    t.put(n).choice("RadioGroupALIGN", "StaticTextALIGN").close().put(f.text("EditTitle"));
+    t.put(n).write(f.design().clauses).close().put(f.text("EditTitle"));
     return t.end_put("</" + t.element() + n + ">").end_line().done();
 }
 
 }  // namespace
+
+void prepare_heading_edit(Form& f, const StartTag& tag) {
+    f["RadioGroupSize"].selected = tag.name[1] - '1';
+    f["EditTitle"].enabled = false;  // the heading's text is the content
+}
 
 const DialogDesign& TFormHn() {
     static const DialogDesign d{
@@ -38,6 +44,7 @@ const DialogDesign& TFormHn() {
         },
         .tab_order = {"EditTitle", "RadioGroupSize", "RadioGroupALIGN"},
         .build = build,
+        .clauses = {clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"}},
     };
     return d;
 }

@@ -10,10 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_HR)
-        .text("EditSIZE", "LabelSIZE")
-        .percent("EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP")
-        .choice("RadioGroupALIGN", "StaticTextALIGN")
-        .bare("CheckBoxNOSHADE", "StaticTextNOSHADE")
+        .write(f.design().clauses)
         .close()
         .line()
         .done();
@@ -39,6 +36,12 @@ const DialogDesign& TFormHR() {
         },
         .tab_order = {"EditSIZE", "EditWIDTH", "CheckBoxWIDTHP", "CheckBoxNOSHADE", "RadioGroupALIGN"},
         .build = build,
+        .clauses = {
+            clause::Text{"EditSIZE", "LabelSIZE"},
+            clause::Percent{"EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP"},
+            clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"},
+            clause::Bare{"CheckBoxNOSHADE", "StaticTextNOSHADE"},
+        },
     };
     return d;
 }

@@ -10,7 +10,7 @@ namespace {
 
 // USEMAP names the map with its "#" only when a name was given.
 TagTexts build(const Form& f, BuildContext& ctx) {
-    return imageparts::image_start(f, ctx).prefixed("EditUSEMAP", "LabelUSEMAP", "#").close().done();
+    return TagWriter(f, ctx, W_IMG).write(f.design().clauses).close().done();
 }
 
 }  // namespace
@@ -31,6 +31,7 @@ const DialogDesign& TFormIMG() {
                       "EditWIDTH", "CheckBoxWIDTHP", "EditHEIGHT", "CheckBoxHEIGHTP", "ComboBoxALIGN", "EditVSPACE",
                       "EditHSPACE", "EditBORDER", "EditUSEMAP", "CheckBoxISMAP"},
         .build = build,
+        .clauses = joined(imageparts::image_clauses(), {clause::Prefixed{"EditUSEMAP", "LabelUSEMAP", "#"}}),
     };
     return d;
 }

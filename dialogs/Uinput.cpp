@@ -131,20 +131,29 @@ const std::array<Member, kCount>& members() {
 
 // --- The builder and the designs ---------------------------------------------
 
-// <INPUT TYPE="word", then each attribute of the member in its order, then
-// ">"; nothing after the selection.
-TagTexts write(const Member& m, const Form& f, BuildContext& ctx) {
-    TagWriter t(f, ctx, W_INPUT);
-    t.fixed(ctx.A(W_TYPE), ctx.V(m.type_word));
+// The clause of each attribute of the member, in its order.
+Clauses attribute_clauses(const Member& m) {
+    Clauses clauses;
     for (const Placed& p : m.attributes) {
         const AttrDef& a = def(p.attr);
         switch (a.written) {
-            case Written::IfTyped: t.text(edit_of(a), name_label_of(a)); break;
-            case Written::Always: t.always(edit_of(a), name_label_of(a)); break;
-            case Written::Flag: t.bare(box_of(a), name_label_of(a)); break;
+            case Written::IfTyped: clauses.push_back(clause::Text{edit_of(a), name_label_of(a)}); break;
+            case Written::Always: clauses.push_back(clause::Always{edit_of(a), name_label_of(a)}); break;
+            case Written::Flag: clauses.push_back(clause::Bare{box_of(a), name_label_of(a)}); break;
         }
     }
-    return t.close().done();
+    return clauses;
+}
+
+// <INPUT TYPE="word" (in the attribute and the value case), then each
+// attribute of the member in its order, then ">"; nothing after the
+// selection.
+TagTexts write(const Member& m, const Form& f, BuildContext& ctx) {
+    return TagWriter(f, ctx, W_INPUT)
+        .fixed(ctx.A(W_TYPE), ctx.V(m.type_word))
+        .write(attribute_clauses(m))
+        .close()
+        .done();
 }
 
 template <size_t I>
@@ -170,6 +179,8 @@ DialogDesign design_of(const Member& m, Builder builder) {
         .controls = std::move(controls),
         .tab_order = m.tab_order,
         .build = builder,
+        .clauses = joined({clause::Fixed{word(W_TYPE, Role::Attribute, {}), word(m.type_word, Role::Value, {})}},
+                          attribute_clauses(m)),
     };
 }
 

@@ -9,8 +9,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_LI)
-        .choice("RadioGroupTYPE", "StaticTextTYPE")
-        .count("CSpinEditVALUE", "LabelVALUE")
+        .write(f.design().clauses)
         .close()
         .line()
         .done();
@@ -46,6 +45,10 @@ const DialogDesign& TFormLI() {
         },
         .tab_order = {"RadioGroupTYPE", "CSpinEditVALUE"},
         .build = build,
+        .clauses = {
+            clause::Choice{"RadioGroupTYPE", "StaticTextTYPE"},
+            clause::Number{"CSpinEditVALUE", "LabelVALUE", clause::Sign::Positive},
+        },
     };
     return d;
 }

@@ -1,8 +1,6 @@
 // TFormLiveAudio: an EMBED tag for the LiveAudio player: console or single
 // controls with their size, start and end time, autostart, loop, and the
 // volume or, under master sound, the group's name.  No end text.
-#include <utility>
-
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
 #include "dialogs/soundparts.h"
@@ -13,26 +11,33 @@ namespace {
 
 constexpr const char* kEmptyTime = "  :  ";
 
+// The clauses after the sound file's, in the order written.
+const clause::Bare kHidden{"CheckBoxHIDDEN", "StaticTextHIDDEN"};
+const clause::Choice kControls{"RadioGroupCONTROLS", "StaticTextCONTROLS"};
+const clause::Text kWidth{"EditWIDTH", "LabelWIDTH"};
+const clause::Text kHeight{"EditHEIGHT", "LabelHEIGHT"};
+const clause::Text kAlign{"ComboBoxALIGN", "LabelALIGN"};
+const clause::Choice kAutostart{"RadioGroupAUTOSTART", "StaticTextAUTOSTART"};
+const clause::Repeat kLoop = sound::repeat_of("LOOP");
+const clause::TextUnless kStartTime{"MaskEditSTARTTIME", "LabelSTARTTIME", kEmptyTime};
+const clause::TextUnless kEndTime{"MaskEditENDTIME", "LabelENDTIME", kEmptyTime};
+const clause::Bare kMasterSound{"CheckBoxMASTERSOUND", "StaticTextMASTERSOUND"};
+const clause::Text kName{"EditNAME", "LabelNAME"};
+const clause::Number kVolume{"CSpinEditVOLUME", "LabelVOLUME", clause::Sign::Positive};
+
 // A hidden console writes HIDDEN instead of the controls and their size;
 // master sound writes the group's name instead of the volume.
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t = sound::start(f, ctx, W_EMBED);
-    if (f.checked("CheckBoxHIDDEN")) {
-        t.bare("CheckBoxHIDDEN", "StaticTextHIDDEN");
-    } else {
-        t.choice("RadioGroupCONTROLS", "StaticTextCONTROLS")
-            .text("EditWIDTH", "LabelWIDTH")
-            .text("EditHEIGHT", "LabelHEIGHT")
-            .text("ComboBoxALIGN", "LabelALIGN");
-    }
-    t.choice("RadioGroupAUTOSTART", "StaticTextAUTOSTART");
-    sound::repeat_clause(t, f, "LOOP", f.twin_value("RadioGroupLOOP"));
-    for (auto [field, label] : {std::pair{"MaskEditSTARTTIME", "LabelSTARTTIME"}, {"MaskEditENDTIME", "LabelENDTIME"}})
-        t.text_unless(field, label, kEmptyTime);
-    if (f.checked("CheckBoxMASTERSOUND"))
-        t.bare("CheckBoxMASTERSOUND", "StaticTextMASTERSOUND").text("EditNAME", "LabelNAME");
+    if (f.checked("CheckBoxHIDDEN"))
+        t.write(kHidden);
     else
-        t.count("CSpinEditVOLUME", "LabelVOLUME");
+        t.write(kControls).write(kWidth).write(kHeight).write(kAlign);
+    t.write(kAutostart).write(kLoop).write(kStartTime).write(kEndTime);
+    if (f.checked("CheckBoxMASTERSOUND"))
+        t.write(kMasterSound).write(kName);
+    else
+        t.write(kVolume);
     return t.close().done();
 }
 
@@ -108,6 +113,8 @@ const DialogDesign& TFormLiveAudio() {
                       "ComboBoxALIGN", "MaskEditSTARTTIME", "MaskEditENDTIME", "RadioGroupAUTOSTART",
                       "RadioGroupLOOP", "CSpinEditVOLUME", "CheckBoxMASTERSOUND", "EditNAME", "CSpinEditLOOP"},
         .build = build,
+        .clauses = joined(sound::start_clauses(), {kHidden, kControls, kWidth, kHeight, kAlign, kAutostart, kLoop,
+                                                   kStartTime, kEndTime, kMasterSound, kName, kVolume}),
         .handlers = {{"CheckBoxHIDDEN", CheckBoxHIDDENClick},
                      {"RadioGroupCONTROLS", RadioGroupCONTROLSClick},
                      {"RadioGroupLOOP", RadioGroupLOOPClick},

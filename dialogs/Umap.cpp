@@ -10,8 +10,8 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_MAP);
-    t.always("EditUSEMAP", "LabelNAME").close();
-    if (!f.checked("CheckBoxOmit")) t.line();
+    t.write(f.design().clauses).close();
+    if (!t.omitted()) t.line();
     return t.end_tag().done();
 }
 
@@ -27,12 +27,13 @@ const DialogDesign& TFormMAP() {
         .controls = {
             parts::captioned("Label3", "ﾏｯﾌﾟ名 (        )", "LabelNAME", "NAME", 16, 20),
             edit("EditUSEMAP", {112, 16, 177, 21}),
-            check_box("CheckBoxOmit", "終了ﾀｸﾞ省略", {16, 60, 0, 0}),
+            omit_box("終了ﾀｸﾞ省略", {16, 60, 0, 0}),
             ok_button(136, 56),
             cancel_button(216, 56),
         },
-        .tab_order = {"EditUSEMAP", "CheckBoxOmit"},
+        .tab_order = {"EditUSEMAP", kOmitBox},
         .build = build,
+        .clauses = {clause::Always{"EditUSEMAP", "LabelNAME"}},
     };
     return d;
 }

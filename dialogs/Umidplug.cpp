@@ -17,26 +17,33 @@ bool large_panel(int item) { return item == 0 || item == 1; }
 
 // Read back, the digit gives the colour and a TEXT the large size; without
 // one the panel is of the middle size.
-bool read_panel(Form& f, const Clause& c, const TagAttribute& a, const StartTag& tag) {
+bool read_panel(Form& f, const clause::Own& c, const TagAttribute& a, const StartTag& tag) {
     if (a.bare || (a.value != "0" && a.value != "1")) return false;
     const int large = find_attribute(tag, f.label("LabelTEXT")) ? 0 : 2;
     f[c.control].selected = large + (a.value == "1" ? 1 : 0);
     return true;
 }
 
+// The clauses after the sound file's, in the order written.
+const clause::TextWhen kPluginsPage{"CheckBoxPLUGINSPAGE", "ComboBoxPLUGINSPAGE", "StaticTextPLUGINSPAGE"};
+const clause::Text kWidth{"EditWIDTH", "LabelWIDTH"};
+const clause::Text kHeight{"EditHEIGHT", "LabelHEIGHT"};
+const clause::Own kPanel{.read = read_panel, .control = "RadioGroupPANEL", .label = "StaticTextPANEL"};
+const clause::Always kText{"EditTEXT", "LabelTEXT"};
+const clause::Choice kAutostart{"RadioGroupAUTOSTART", "StaticTextAUTOSTART"};
+const clause::Repeat kRepeat = sound::repeat_of("REPEAT");
+const clause::Choice kSave{"RadioGroupSAVE", "StaticTextSAVE"};
+
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t = sound::start(f, ctx, W_EMBED);
-    t.text_when("CheckBoxPLUGINSPAGE", "ComboBoxPLUGINSPAGE", "StaticTextPLUGINSPAGE");
-    t.text("EditWIDTH", "LabelWIDTH").text("EditHEIGHT", "LabelHEIGHT");
+    t.write(kPluginsPage).write(kWidth).write(kHeight);
     // The panel's colour is a fixed digit: "0" white, "1" black.
-    t.reads(read_panel, {f.label("StaticTextPANEL")}, "RadioGroupPANEL");
+    t.reads(kPanel);
     if (const int panel = f.selected("RadioGroupPANEL"); panel >= 0 && panel < kSmallPanel) {
         t.value("StaticTextPANEL", panel % 2 ? "1" : "0");
-        if (large_panel(panel)) t.always("EditTEXT", "LabelTEXT");
+        if (large_panel(panel)) t.write(kText);
     }
-    t.choice("RadioGroupAUTOSTART", "StaticTextAUTOSTART");
-    sound::repeat_clause(t, f, "REPEAT", f.twin_value("RadioGroupREPEAT"));
-    return t.choice("RadioGroupSAVE", "StaticTextSAVE").close().done();
+    return t.write(kAutostart).write(kRepeat).write(kSave).close().done();
 }
 
 void CheckBoxPLUGINSPAGEClick(Form& f, DialogEnv&) {
@@ -92,6 +99,8 @@ const DialogDesign& TFormMIDPLUG() {
                       "EditWIDTH", "EditHEIGHT", "EditTEXT", "RadioGroupAUTOSTART", "RadioGroupREPEAT",
                       "CSpinEditREPEAT", "RadioGroupSAVE"},
         .build = build,
+        .clauses = joined(sound::start_clauses(),
+                          {kPluginsPage, kWidth, kHeight, kPanel, kText, kAutostart, kRepeat, kSave}),
         .handlers = {{"CheckBoxPLUGINSPAGE", CheckBoxPLUGINSPAGEClick},
                      {"RadioGroupPANEL", RadioGroupPANELClick},
                      {"RadioGroupREPEAT", RadioGroupREPEATClick}},

@@ -10,7 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_OL);
-    t.choice("RadioGroupTYPE", "StaticTextTYPE").count("CSpinEditSTART", "LabelSTART");
+    t.write(f.design().clauses);
     return lists::with_items(t, f);
 }
 
@@ -44,6 +44,10 @@ const DialogDesign& TFormOL() {
         },
         .tab_order = {"RadioGroupTYPE", "CSpinEditSTART", "CSpinEditLI"},
         .build = build,
+        .clauses = {
+            clause::Choice{"RadioGroupTYPE", "StaticTextTYPE"},
+            clause::Number{"CSpinEditSTART", "LabelSTART", clause::Sign::Positive},
+        },
     };
     return d;
 }

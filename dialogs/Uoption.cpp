@@ -11,8 +11,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_OPTION)
-        .text("EditVALUE", "LabelVALUE")
-        .bare("CheckBoxSELECTED", "LabelSELECTED")
+        .write(f.design().clauses)
         .close()
         .end_line()
         .done();
@@ -35,6 +34,10 @@ const DialogDesign& TFormOPTION() {
         },
         .tab_order = {"EditVALUE", "CheckBoxSELECTED"},
         .build = build,
+        .clauses = {
+            clause::Text{"EditVALUE", "LabelVALUE"},
+            clause::Bare{"CheckBoxSELECTED", "LabelSELECTED"},
+        },
     };
     return d;
 }

@@ -11,9 +11,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_SELECT)
-        .text("EditNAME", "LabelNAME")
-        .text("EditSIZE", "LabelSIZE")
-        .bare("CheckBoxMULTIPLE", "LabelMULTIPLE")
+        .write(f.design().clauses)
         .close()
         .line()
         .lines(f.spin("CSpinEditOPTION"), {{" ", "LabelOPTION"}})
@@ -23,6 +21,8 @@ TagTexts build(const Form& f, BuildContext& ctx) {
 }
 
 }  // namespace
+
+void prepare_select_edit(Form& f, const StartTag&) { f["CSpinEditOPTION"].text.assign(1, '0'); }
 
 const DialogDesign& TFormSELECT() {
     static const DialogDesign d{
@@ -43,6 +43,11 @@ const DialogDesign& TFormSELECT() {
         },
         .tab_order = {"EditNAME", "EditSIZE", "CheckBoxMULTIPLE", "CSpinEditOPTION"},
         .build = build,
+        .clauses = {
+            clause::Text{"EditNAME", "LabelNAME"},
+            clause::Text{"EditSIZE", "LabelSIZE"},
+            clause::Bare{"CheckBoxMULTIPLE", "LabelMULTIPLE"},
+        },
     };
     return d;
 }

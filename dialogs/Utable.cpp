@@ -11,14 +11,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_TABLE)
-        .choice("RadioGroupALIGN", "StaticTextALIGN")
-        .text("EditBORDER", "LabelBORDER")
-        .text("EditCELLSPACING", "LabelCELLSPACING")
-        .text("EditCELLPADDING", "LabelCELLPADDING")
-        .percent("EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP")
-        .percent("EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP")
-        .text("ComboBoxBGCOLOR", "LabelBGCOLOR")
-        .text("EditBACKGROUND", "LabelBACKGROUND")
+        .write(f.design().clauses)
         .close()
         .block()
         .done();
@@ -51,14 +44,24 @@ const DialogDesign& TFormTABLE() {
             parts::text_field("BACKGROUND", "Label7", "背景画像URL (                  )", 16, 182,
                               {168, 178, 177, 21}),
             browse_button("ButtonBACKGROUND", {352, 178, 49, 21}, "EditBACKGROUND", FilterList::Images),
-            check_box("CheckBoxOmit", "終了タグ省略", {16, 226, 0, 0}),
+            omit_box("終了タグ省略", {16, 226, 0, 0}),
             ok_button(248, 222),
             cancel_button(328, 222),
         },
         .tab_order = {"RadioGroupALIGN", "EditBORDER", "EditCELLSPACING", "EditCELLPADDING", "EditWIDTH",
                       "CheckBoxWIDTHP", "EditHEIGHT", "CheckBoxHEIGHTP", "ComboBoxBGCOLOR", "ButtonBGCOLOR",
-                      "EditBACKGROUND", "ButtonBACKGROUND", "CheckBoxOmit"},
+                      "EditBACKGROUND", "ButtonBACKGROUND", kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"},
+            clause::Text{"EditBORDER", "LabelBORDER"},
+            clause::Text{"EditCELLSPACING", "LabelCELLSPACING"},
+            clause::Text{"EditCELLPADDING", "LabelCELLPADDING"},
+            clause::Percent{"EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP"},
+            clause::Percent{"EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP"},
+            clause::Text{"ComboBoxBGCOLOR", "LabelBGCOLOR"},
+            clause::Text{"EditBACKGROUND", "LabelBACKGROUND"},
+        },
     };
     return d;
 }

@@ -3,6 +3,7 @@
 // items name the elements, so they follow the element case.
 #include "dialogs/dialogs.h"
 #include "dialogs/parts.h"
+#include "frame/tagreader.h"
 #include "frame/tagwriter.h"
 
 namespace corvane {
@@ -11,20 +12,17 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, f.selected("RadioGroupKind") == 0 ? W_TD : W_TH)
-        .choice("RadioGroupALIGN", "StaticTextALIGN")
-        .choice("RadioGroupVALIGN", "StaticTextVALIGN")
-        .text("EditCOLSPAN", "LabelCOLSPAN")
-        .text("EditROWSPAN", "LabelROWSPAN")
-        .percent("EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP")
-        .percent("EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP")
-        .text("ComboBoxBGCOLOR", "LabelBGCOLOR")
-        .bare("CheckBoxNOWRAP", "LabelNOWRAP")
+        .write(f.design().clauses)
         .close()
         .end_tag()
         .done();
 }
 
 }  // namespace
+
+void prepare_cell_edit(Form& f, const StartTag& tag) {
+    f["RadioGroupKind"].selected = equal_ignoring_case(tag.name, "TH") ? 1 : 0;
+}
 
 const DialogDesign& TFormTDTH() {
     // Kind and no-wrap flag, horizontal and vertical alignment side by side
@@ -49,14 +47,24 @@ const DialogDesign& TFormTDTH() {
                 {"HEIGHT", "Label5", "ｾﾙの高さ (           )", 208, 154, {312, 150, 41, 21}, 360, 152}),
             parts::color_box(
                 {"BGCOLOR", "Label6", "背景色 (             )", 16, 184, {144, 180, 121, 21}, {272, 180, 49, 21}}),
-            check_box("CheckBoxOmit", "終了タグ省略", {16, 214, 0, 0}),
+            omit_box("終了タグ省略", {16, 214, 0, 0}),
             ok_button(248, 208),
             cancel_button(328, 208),
         },
         .tab_order = {"RadioGroupKind", "RadioGroupALIGN", "RadioGroupVALIGN", "CheckBoxNOWRAP", "EditCOLSPAN",
                       "EditROWSPAN", "EditWIDTH", "CheckBoxWIDTHP", "EditHEIGHT", "CheckBoxHEIGHTP",
-                      "ComboBoxBGCOLOR", "ButtonBGCOLOR", "CheckBoxOmit"},
+                      "ComboBoxBGCOLOR", "ButtonBGCOLOR", kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"},
+            clause::Choice{"RadioGroupVALIGN", "StaticTextVALIGN"},
+            clause::Text{"EditCOLSPAN", "LabelCOLSPAN"},
+            clause::Text{"EditROWSPAN", "LabelROWSPAN"},
+            clause::Percent{"EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP"},
+            clause::Percent{"EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP"},
+            clause::Text{"ComboBoxBGCOLOR", "LabelBGCOLOR"},
+            clause::Bare{"CheckBoxNOWRAP", "LabelNOWRAP"},
+        },
     };
     return d;
 }

@@ -10,10 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_TEXTAREA)
-        .text("EditNAME", "LabelNAME")
-        .text("EditCOLS", "LabelCOLS")
-        .text("EditROWS", "LabelROWS")
-        .choice("RadioGroupWRAP", "StaticTextWRAP")
+        .write(f.design().clauses)
         .close()
         .block()
         .done();
@@ -36,12 +33,18 @@ const DialogDesign& TFormTEXTAREA() {
             parts::value_group({"WRAP", "自動改行 (     )",
                                 {"省略", "なし (\"off\")", "あり (\"hard\")", "ｻｰﾊﾞ以外あり (\"soft\")"},
                                 {"", "off", "hard", "soft"}, {136, 8, 169, 113}}),
-            check_box("CheckBoxOmit", "終了タグ省略", {16, 156, 0, 0}),
+            omit_box("終了タグ省略", {16, 156, 0, 0}),
             ok_button(152, 152),
             cancel_button(232, 152),
         },
-        .tab_order = {"EditNAME", "EditCOLS", "EditROWS", "RadioGroupWRAP", "CheckBoxOmit"},
+        .tab_order = {"EditNAME", "EditCOLS", "EditROWS", "RadioGroupWRAP", kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Text{"EditNAME", "LabelNAME"},
+            clause::Text{"EditCOLS", "LabelCOLS"},
+            clause::Text{"EditROWS", "LabelROWS"},
+            clause::Choice{"RadioGroupWRAP", "StaticTextWRAP"},
+        },
     };
     return d;
 }

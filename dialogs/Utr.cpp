@@ -10,9 +10,7 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     return TagWriter(f, ctx, W_TR)
-        .choice("RadioGroupALIGN", "StaticTextALIGN")
-        .choice("RadioGroupVALIGN", "StaticTextVALIGN")
-        .text("ComboBoxBGCOLOR", "LabelBGCOLOR")
+        .write(f.design().clauses)
         .close()
         .end_tag()
         .done();
@@ -32,12 +30,17 @@ const DialogDesign& TFormTR() {
             parts::valign_group("上下配置 (       )", {160, 8, 129, 105}),
             parts::color_box(
                 {"BGCOLOR", "Label1", "背景色 (            )", 16, 128, {112, 124, 121, 21}, {240, 124, 49, 21}}),
-            check_box("CheckBoxOmit", "終了タグ省略", {16, 160, 0, 0}),
+            omit_box("終了タグ省略", {16, 160, 0, 0}),
             ok_button(136, 156),
             cancel_button(216, 156),
         },
-        .tab_order = {"RadioGroupALIGN", "RadioGroupVALIGN", "ComboBoxBGCOLOR", "ButtonBGCOLOR", "CheckBoxOmit"},
+        .tab_order = {"RadioGroupALIGN", "RadioGroupVALIGN", "ComboBoxBGCOLOR", "ButtonBGCOLOR", kOmitBox},
         .build = build,
+        .clauses = {
+            clause::Choice{"RadioGroupALIGN", "StaticTextALIGN"},
+            clause::Choice{"RadioGroupVALIGN", "StaticTextVALIGN"},
+            clause::Text{"ComboBoxBGCOLOR", "LabelBGCOLOR"},
+        },
     };
     return d;
 }

@@ -9,11 +9,13 @@ namespace {
 
 TagTexts build(const Form& f, BuildContext& ctx) {
     TagWriter t(f, ctx, W_UL);
-    t.choice("RadioGroupTYPE", "StaticTextTYPE");
+    t.write(f.design().clauses);
     return lists::with_items(t, f);
 }
 
 }  // namespace
+
+void prepare_list_edit(Form& f, const StartTag&) { f["CSpinEditLI"].text.assign(1, '0'); }
 
 const DialogDesign& TFormUL() {
     static const DialogDesign d{
@@ -37,6 +39,7 @@ const DialogDesign& TFormUL() {
         },
         .tab_order = {"RadioGroupTYPE", "CSpinEditLI"},
         .build = build,
+        .clauses = {clause::Choice{"RadioGroupTYPE", "StaticTextTYPE"}},
     };
     return d;
 }

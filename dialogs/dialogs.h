@@ -4,6 +4,8 @@
 
 namespace corvane {
 
+struct StartTag;
+
 const DialogDesign& TFormFONT();
 const DialogDesign& TFormHn();
 const DialogDesign& TFormHR();
@@ -46,5 +48,15 @@ const DialogDesign& TFormBODY();
 const DialogDesign& TFormBGSOUND();
 const DialogDesign& TFormLiveAudio();
 const DialogDesign& TFormMIDPLUG();
+
+// What /EDIT sets in a dialog before it reads an element's start tag: what
+// the element's name says (the heading level, the cell kind), the fields of
+// the content off, and the item counts 0, since the content holds the items.
+void prepare_heading_edit(Form& f, const StartTag& tag);
+void prepare_caption_edit(Form& f, const StartTag& tag);
+void prepare_cell_edit(Form& f, const StartTag& tag);
+void prepare_list_edit(Form& f, const StartTag& tag);  // UL and OL
+void prepare_dl_edit(Form& f, const StartTag& tag);
+void prepare_select_edit(Form& f, const StartTag& tag);
 
 }  // namespace corvane

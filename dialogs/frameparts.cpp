@@ -36,14 +36,20 @@ Group frameset_part() {
     };
 }
 
+Clauses frameset_clauses() {
+    return {
+        clause::NamedText{"RadioGroupKind", "EditCOLSROWS"},
+        clause::Text{"EditBORDER", "LabelBORDER"},
+        clause::Text{"EditFRAMESPACING", "LabelFRAMESPACING"},
+        clause::Choice{"RadioGroupFRAMEBORDER", "StaticTextFRAMEBORDER"},
+        clause::Text{"ComboBoxBORDERCOLOR", "LabelBORDERCOLOR"},
+    };
+}
+
 TagWriter frameset_start_tag(const Form& f, BuildContext& ctx) {
+    static const Clauses clauses = frameset_clauses();
     TagWriter t(f, ctx, W_FRAMESET);
-    t.named_text("RadioGroupKind", "EditCOLSROWS")
-        .text("EditBORDER", "LabelBORDER")
-        .text("EditFRAMESPACING", "LabelFRAMESPACING")
-        .choice("RadioGroupFRAMEBORDER", "StaticTextFRAMEBORDER")
-        .text("ComboBoxBORDERCOLOR", "LabelBORDERCOLOR")
-        .close();
+    t.write(clauses).close();
     return t;
 }
 

@@ -22,7 +22,8 @@ Group frameset_part();
 
 // The frame-set start tag up to and with its ">": the split attribute always
 // (also with an empty split), then BORDER, FRAMESPACING, FRAMEBORDER and
-// BORDERCOLOR when given.
+// BORDERCOLOR when given; and those clauses.
 TagWriter frameset_start_tag(const Form& f, BuildContext& ctx);
+Clauses frameset_clauses();
 
 }  // namespace corvane::frames

@@ -46,18 +46,25 @@ Group image_part() {
     };
 }
 
+Clauses image_clauses() {
+    return {
+        clause::Always{"EditSRC", "LabelSRC"},
+        clause::Text{"EditLOWSRC", "LabelLOWSRC"},
+        clause::Text{"EditALT", "LabelALT"},
+        clause::Percent{"EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP"},
+        clause::Percent{"EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP"},
+        clause::Text{"EditBORDER", "LabelBORDER"},
+        clause::Text{"ComboBoxALIGN", "LabelALIGN"},
+        clause::Text{"EditVSPACE", "LabelVSPACE"},
+        clause::Text{"EditHSPACE", "LabelHSPACE"},
+        clause::Bare{"CheckBoxISMAP", "StaticTextISMAP"},
+    };
+}
+
 TagWriter image_start(const Form& f, BuildContext& ctx) {
+    static const Clauses clauses = image_clauses();
     TagWriter t(f, ctx, W_IMG);
-    t.always("EditSRC", "LabelSRC")
-        .text("EditLOWSRC", "LabelLOWSRC")
-        .text("EditALT", "LabelALT")
-        .percent("EditWIDTH", "LabelWIDTH", "CheckBoxWIDTHP")
-        .percent("EditHEIGHT", "LabelHEIGHT", "CheckBoxHEIGHTP")
-        .text("EditBORDER", "LabelBORDER")
-        .text("ComboBoxALIGN", "LabelALIGN")
-        .text("EditVSPACE", "LabelVSPACE")
-        .text("EditHSPACE", "LabelHSPACE")
-        .bare("CheckBoxISMAP", "StaticTextISMAP");
+    t.write(clauses);
     return t;
 }
 

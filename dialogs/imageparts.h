@@ -21,7 +21,8 @@ void ButtonSRCChosen(Form& f, const std::string& chosen_path);
 
 // "<IMG" and every attribute up to ISMAP, in the element's fixed order:
 // SRC (always), LOWSRC, ALT, WIDTH, HEIGHT, BORDER, ALIGN, VSPACE, HSPACE,
-// ISMAP.  USEMAP and the rest are the caller's.
+// ISMAP.  USEMAP and the rest are the caller's.  And those clauses.
 TagWriter image_start(const Form& f, BuildContext& ctx);
+Clauses image_clauses();
 
 }  // namespace corvane::imageparts

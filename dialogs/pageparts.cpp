@@ -49,10 +49,16 @@ Group body_fields(int top) {
     return g;
 }
 
+Clauses body_clauses() {
+    Clauses clauses{clause::Text{"EditBACKGROUND", "LabelBACKGROUND"}};
+    for (const ColorRow& c : kColors)
+        clauses.push_back(clause::Text{std::string("ComboBox") + c.attribute, std::string("Label") + c.attribute});
+    return clauses;
+}
+
 TagWriter& body_attributes(TagWriter& t) {
-    t.text("EditBACKGROUND", "LabelBACKGROUND");
-    for (const ColorRow& c : kColors) t.text(std::string("ComboBox") + c.attribute, std::string("Label") + c.attribute);
-    return t;
+    static const Clauses clauses = body_clauses();
+    return t.write(clauses);
 }
 
 }  // namespace corvane::page

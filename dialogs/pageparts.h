@@ -21,7 +21,8 @@ std::string ButtonCOLORClick(std::string_view button);
 Group body_fields(int top);
 
 // The six BODY attribute clauses, each when its field is not empty:
-// BACKGROUND, BGCOLOR, TEXT, LINK, VLINK, ALINK.
+// BACKGROUND, BGCOLOR, TEXT, LINK, VLINK, ALINK; and those clauses.
 TagWriter& body_attributes(TagWriter& t);
+Clauses body_clauses();
 
 }  // namespace corvane::page

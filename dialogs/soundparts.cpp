@@ -6,13 +6,21 @@
 
 namespace corvane::sound {
 
+namespace {
+
+// The fixed type pair, as the hidden labels hold it before the show step.
+constexpr const char* kTypeName = "TYPE";
+constexpr const char* kMidiType = "audio/midi";
+
+}  // namespace
+
 Group file_row(FilterList filters, ButtonRole role, int x, int y, int button_x) {
     return Group{
         parts::captioned("Label3", "再生ﾌｧｲﾙ (      )", "LabelSRC", "SRC", x, y),
         edit("EditSRC", {x, y + 16, button_x - 7 - x, 21}),
         browse_button("ButtonSRC", {button_x, y + 16, 49, 21}, "EditSRC", filters, role),
-        hidden_label("LabelTYPE", "TYPE").lower_with_attribute(),
-        hidden_label("LabelAUDIOMIDI", "audio/midi").upper_with_value(),
+        hidden_label("LabelTYPE", kTypeName).lower_with_attribute(),
+        hidden_label("LabelAUDIOMIDI", kMidiType).upper_with_value(),
     };
 }
 
@@ -21,6 +29,8 @@ TagWriter start(const Form& f, BuildContext& ctx, int element) {
     t.always("EditSRC", "LabelSRC").fixed(f.label("LabelTYPE"), f.label("LabelAUDIOMIDI"));
     return t;
 }
+
+Clauses start_clauses() { return {clause::Always{"EditSRC", "LabelSRC"}, clause::Fixed{kTypeName, kMidiType}}; }
 
 Group repeat_group(const RepeatGroup& g) {
     const std::string name = "RadioGroup" + g.attribute;
@@ -40,12 +50,8 @@ Group repeat_group(const RepeatGroup& g) {
     };
 }
 
-void repeat_clause(TagWriter& t, const Form& f, const std::string& attribute, const std::string& value_of_item) {
-    // Without a twin the one item between "not specified" and the count
-    // writes a fixed value.
-    const std::string group = "RadioGroup" + attribute;
-    const bool twin = f.find(group + "x") != nullptr;
-    t.repeat(group, "CSpinEdit" + attribute, "StaticText" + attribute, twin ? std::string() : value_of_item);
+clause::Repeat repeat_of(const std::string& attribute, std::string fixed) {
+    return {"RadioGroup" + attribute, "CSpinEdit" + attribute, "StaticText" + attribute, std::move(fixed)};
 }
 
 void enable_count(Form& f, const std::string& attribute) {

@@ -19,8 +19,10 @@ namespace corvane::sound {
 // invisible LabelTYPE "TYPE" and LabelAUDIOMIDI "audio/midi".
 Group file_row(FilterList filters, ButtonRole role, int x, int y, int button_x);
 
-// "<" element, SRC (written even when empty) and TYPE="audio/midi".
+// "<" element, SRC (written even when empty) and TYPE="audio/midi"; and
+// the clauses it writes.
 TagWriter start(const Form& f, BuildContext& ctx, int element);
+Clauses start_clauses();
 
 // A radio group `RadioGroup<A>` over its StaticText<A> name label whose last
 // item is "回数指定  →", followed by the count spin `CSpinEdit<A>` (0 to 100,
@@ -36,9 +38,10 @@ struct RepeatGroup {
 };
 Group repeat_group(const RepeatGroup& group);
 
-// The repeat clause: nothing for item 0, the count for the last item, else
-// `value_of_item` (the twin's value or a fixed word).
-void repeat_clause(TagWriter& t, const Form& f, const std::string& attribute, const std::string& value_of_item);
+// The repeat clause of the group of `attribute`: nothing for item 0, the
+// count for the last item, else the twin's value or, for a group without
+// values, the caption of label `fixed`.
+clause::Repeat repeat_of(const std::string& attribute, std::string fixed = {});
 // The count spin of the group follows its last item.
 void enable_count(Form& f, const std::string& attribute);
 

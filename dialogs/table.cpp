@@ -13,19 +13,6 @@ namespace corvane {
 
 namespace {
 
-// --- What /EDIT sets before reading a tag --------------------------------
-void heading(Form& f, const StartTag& tag) {
-    f["RadioGroupSize"].selected = tag.name[1] - '1';
-    f["EditTitle"].enabled = false;  // the heading's text is the content
-}
-void caption(Form& f, const StartTag&) { f["EditCAPTION"].enabled = false; }
-void data_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 0; }
-void header_cell(Form& f, const StartTag&) { f["RadioGroupKind"].selected = 1; }
-void no_items(Form& f, const StartTag&) {
-    for (const char* spin : {"CSpinEditLI", "CSpinEditDTDD", "CSpinEditOPTION"})
-        if (Control* c = f.find(spin)) c->text.assign(1, '0');
-}
-
 // --- Shorthands for the rows ------------------------------------------------
 EditElement named(std::string_view name, EditPrepare prepare = nullptr) { return {.name = name, .prepare = prepare}; }
 // An empty element: a start tag alone.
@@ -45,15 +32,15 @@ const std::vector<DialogRow>& table_rows() {
     static const std::vector<DialogRow> table = {
         {"/FONT", TFormFONT, "FONT", {named("FONT")}, {F::Headings, 2, "Font"}},
         {"/Hn", TFormHn, "H1 to H6",
-         {named("H1", heading), named("H2", heading), named("H3", heading), named("H4", heading), named("H5", heading),
-          named("H6", heading)},
+         {named("H1", prepare_heading_edit), named("H2", prepare_heading_edit), named("H3", prepare_heading_edit),
+          named("H4", prepare_heading_edit), named("H5", prepare_heading_edit), named("H6", prepare_heading_edit)},
          {F::Headings, 1, "Heading"}},
         {"/AREA", TFormAREA, "AREA", {empty("AREA")}, {F::ImageMaps, 2, "Map area"}},
         {"/BASE", TFormBASE, "BASE", {empty("BASE")}, {F::Links, 2, "Base URL"}},
         {"/BGSOUND", TFormBGSOUND, "BGSOUND", {empty("BGSOUND")}, {F::Sound, 1, "Background sound"}},
         {"/BODY", TFormBODY, "BODY", {named("BODY")}, {F::Document, 2, "Body"}},
-        {"/CAPTION", TFormCAPTION, "CAPTION", {named("CAPTION", caption)}, {F::Tables, 2, "Caption"}},
-        {"/DL", TFormDL, "DL with DT and DD lines", {named("DL", no_items)}, {F::Lists, 4, "Definition list"}},
+        {"/CAPTION", TFormCAPTION, "CAPTION", {named("CAPTION", prepare_caption_edit)}, {F::Tables, 2, "Caption"}},
+        {"/DL", TFormDL, "DL with DT and DD lines", {named("DL", prepare_dl_edit)}, {F::Lists, 4, "Definition list"}},
         {"/FORM", TFormFORM, "FORM", {named("FORM")}, {F::Forms, 1, "Form"}},
         {"/FRAME", TFormFRAME, "FRAME", {empty("FRAME")}, {F::Frames, 2, "Frame"}},
         {"/FRAMES", TFormFRAMES, "FRAMESET with FRAME lines and NOFRAMES (template)", {},
@@ -78,18 +65,18 @@ const std::vector<DialogRow>& table_rows() {
         {"/INPUTsubmit", TFormINPUTsubmit, "INPUT TYPE=\"submit\"", {input("submit")},
          {F::InputFields, 6, "Submit button"}},
         {"/HR", TFormHR, "HR", {empty("HR")}, {F::Headings, 3, "Rule"}},
-        {"/UL", TFormUL, "UL with LI lines", {named("UL", no_items)}, {F::Lists, 1, "Bulleted list"}},
+        {"/UL", TFormUL, "UL with LI lines", {named("UL", prepare_list_edit)}, {F::Lists, 1, "Bulleted list"}},
         {"/LiveAudio", TFormLiveAudio, "EMBED for LiveAudio", {embed(EditWhen::Lacks)},
          {F::Sound, 2, "LiveAudio player"}},
         {"/MAP", TFormMAP, "MAP", {named("MAP")}, {F::ImageMaps, 1, "Map"}},
         {"/MAPS", TFormMAPS, "IMG, MAP and AREA lines (template)", {}, {F::ImageMaps, 3, "Clickable map"}},
         {"/MIDPLUG", TFormMIDPLUG, "EMBED for MIDPLUG", {embed(EditWhen::Has)}, {F::Sound, 3, "MIDI player"}},
-        {"/OL", TFormOL, "OL with LI lines", {named("OL", no_items)}, {F::Lists, 2, "Numbered list"}},
+        {"/OL", TFormOL, "OL with LI lines", {named("OL", prepare_list_edit)}, {F::Lists, 2, "Numbered list"}},
         {"/OPTION", TFormOPTION, "OPTION", {named("OPTION")}, {F::Forms, 3, "Option"}},
-        {"/SELECT", TFormSELECT, "SELECT with OPTION lines", {named("SELECT", no_items)},
+        {"/SELECT", TFormSELECT, "SELECT with OPTION lines", {named("SELECT", prepare_select_edit)},
          {F::Forms, 2, "Selection list"}},
         {"/TABLE", TFormTABLE, "TABLE", {named("TABLE")}, {F::Tables, 1, "Table"}},
-        {"/TDTH", TFormTDTH, "TD or TH", {named("TD", data_cell), named("TH", header_cell)}, {F::Tables, 4, "Cell"}},
+        {"/TDTH", TFormTDTH, "TD or TH", {named("TD", prepare_cell_edit), named("TH", prepare_cell_edit)}, {F::Tables, 4, "Cell"}},
         {"/TEXTAREA", TFormTEXTAREA, "TEXTAREA", {named("TEXTAREA")}, {F::Forms, 4, "Text area"}},
         {"/TR", TFormTR, "TR", {named("TR")}, {F::Tables, 3, "Row"}},
         {"/LI", TFormLI, "LI", {named("LI")}, {F::Lists, 3, "List item"}},

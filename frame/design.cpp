@@ -72,6 +72,10 @@ ControlDef check_box(std::string name, std::string caption, Rect r, bool checked
     return d;
 }
 
+ControlDef omit_box(std::string caption, Rect r) { return check_box(kOmitBox, std::move(caption), r); }
+
+std::string twin_of(std::string_view list) { return std::string(list) + "x"; }
+
 ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
                        int selected, int columns) {
     ControlDef d = make(Kind::RadioGroup, std::move(name), std::move(caption), r);
@@ -246,7 +250,7 @@ bool DialogDesign::has_open_dialog() const {
 
 Controls::Piece::Piece(ControlDef d) {
     if (d.list().has_twin) {
-        ControlDef twin = hidden_list(d.name + "x", d.list().twin_values);
+        ControlDef twin = hidden_list(twin_of(d.name), d.list().twin_values);
         twin.case_rule = d.case_rule;
         twin.case_first = d.case_first;
         twin.case_last = d.case_last;

@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "frame/clause.h"
+
 namespace corvane {
 
 class Form;
@@ -75,7 +77,7 @@ struct ListSpec {
     std::vector<std::string> items;
     int selected = -1;               // initial item
     int columns = 1;                 // radio group
-    bool has_twin = false;           // a hidden twin list <name>x follows this list
+    bool has_twin = false;           // a hidden twin list twin_of(name) follows this list
     std::vector<std::string> twin_values;
 };
 struct CheckSpec {
@@ -150,7 +152,7 @@ struct ControlDef {
     ControlDef& chosen_hook(ChosenFileHook hook);
     // The button finds what it fills by its name when pressed.
     ControlDef& target_found_by(TargetByName find);
-    // Declares the hidden twin list `<name>x` holding, index for index, the
+    // Declares the hidden twin list twin_of(name) holding, index for index, the
     // values behind this list's items.  The twin follows the list's case
     // rule, so a value list and its values always change case together.
     ControlDef& twin(std::vector<std::string> values);
@@ -203,6 +205,15 @@ struct CaptionGap {
 };
 std::optional<CaptionGap> caption_gap(std::string_view caption);
 
+// The name of the hidden twin list of list `list`: the values behind its
+// items, index for index.
+std::string twin_of(std::string_view list);
+
+// The check box "end tag omitted" of the dialogs whose element may go
+// without its end tag; the tag writer leaves the end tag out while it is
+// checked, and /EDIT checks it for an element without one.
+inline constexpr const char* kOmitBox = "CheckBoxOmit";
+
 // --- Constructors for the design tables -----------------------------------
 ControlDef label(std::string name, std::string caption, int x, int y);
 // Attribute-name label over the caption gap of control `over`: lowered with
@@ -221,6 +232,8 @@ ControlDef color_combo(std::string name, Rect r);
 // raised with the value case.
 ControlDef target_combo(std::string name, Rect r);
 ControlDef check_box(std::string name, std::string caption, Rect r, bool checked = false);
+// The omit box kOmitBox with its caption.
+ControlDef omit_box(std::string caption, Rect r);
 ControlDef radio_group(std::string name, std::string caption, std::vector<std::string> items, Rect r,
                        int selected = 0, int columns = 1);
 ControlDef group_box(std::string name, std::string caption, Rect r);
@@ -279,6 +292,9 @@ struct DialogDesign {
     std::vector<std::string> tab_order;  // the first one gets the focus
     bool show_step = true;      // the settings dialog keeps its caption as designed
     Builder build = nullptr;
+    // Every attribute clause the builder can write, whatever the form:
+    // what /EDIT reads a start tag back with (frame/clause.h).
+    Clauses clauses;
     std::vector<ClickHandler> handlers;
     Handler on_create = nullptr;  // extra creation work after placement
     OkHandler on_ok = nullptr;    // replaces the tag OK when set

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "frame/dialog.h"
+#include "frame/tagreadback.h"
 #include "host/quiethost.h"
 
 namespace corvane {
@@ -28,6 +29,7 @@ public:
         kind_data();
         references();
         twins();
+        clauses();
         name_labels();
         behaviour();
         return std::move(faults_);
@@ -67,13 +69,26 @@ private:
     }
 
     void twins() {
-        for (const ControlDef& c : d_.controls) {
-            if (c.kind != Kind::HiddenList || c.name.size() < 2 || c.name.back() != 'x') continue;
-            const ControlDef* list = d_.find(c.name.substr(0, c.name.size() - 1));
-            if (!list) continue;  // a value list of its own
-            if (list->items().size() != c.items().size())
-                fault(c.name + " has " + std::to_string(c.items().size()) + " items but " + list->name + " has " +
-                      std::to_string(list->items().size()));
+        for (const ControlDef& list : d_.controls) {
+            const ControlDef* c = d_.find(twin_of(list.name));
+            if (!c || c->kind != Kind::HiddenList) continue;
+            if (list.items().size() != c->items().size())
+                fault(c->name + " has " + std::to_string(c->items().size()) + " items but " + list.name + " has " +
+                      std::to_string(list.items().size()));
+        }
+    }
+
+    // Each declared clause names controls of the dialog.
+    void clauses() {
+        Form f(d_);
+        for (const Clause& c : d_.clauses) {
+            for (const std::string& name : clause_controls(c))
+                if (!exists(name)) fault("a declared clause reads into " + name + ", which is no control");
+            try {
+                clause_names(f, c);
+            } catch (const std::exception& e) {
+                fault(std::string("a declared clause names no attribute: ") + e.what());
+            }
         }
     }
 

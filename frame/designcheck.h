@@ -1,6 +1,7 @@
 // The check every design table passes: each name it uses stands for a
 // control of the dialog, every name label sits on a caption with a gap,
-// every hidden twin matches its list, and the builder and the click
+// every hidden twin matches its list, every declared clause names controls
+// of the dialog, and the builder and the click
 // handlers run on every choice the controls offer.
 #pragma once
 #include <functional>

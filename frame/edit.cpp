@@ -3,9 +3,8 @@
 #include <cstring>
 #include <exception>
 
-#include "frame/designcheck.h"
 #include "frame/dialog.h"
-#include "host/quiethost.h"
+#include "frame/tagreadback.h"
 
 namespace corvane {
 
@@ -41,30 +40,8 @@ std::optional<std::pair<size_t, std::string_view>> final_end_tag(std::string_vie
     return std::pair{open, name};
 }
 
-void collect(const DialogDesign& d, std::vector<Clause>& clauses) {
-    QuietHost host;
-    const CaseSettings cs{};
-    for (const FormCase& c : design_forms(d)) {
-        Form f(d);
-        c.setup(f);
-        TagLog log;
-        try {
-            build_logged(f, cs, host, log);
-        } catch (const std::exception&) {
-            continue;
-        }
-        for (Clause& clause : log.clauses) {
-            bool seen = false;
-            for (const Clause& have : clauses)
-                seen = seen || (have.read == clause.read && have.names == clause.names && have.control == clause.control &&
-                                have.other == clause.other);
-            if (!seen) clauses.push_back(std::move(clause));
-        }
-    }
-}
-
-bool has_name(const Clause& c, std::string_view name) {
-    for (const std::string& n : c.names)
+bool has_name(const Form& f, const Clause& c, std::string_view name) {
+    for (const std::string& n : clause_names(f, c))
         if (equal_ignoring_case(n, name)) return true;
     return false;
 }
@@ -156,12 +133,9 @@ TagTexts build_logged(const Form& f, const CaseSettings& cs, HostLink& host, Tag
 }
 
 ReadBack read_tag(Form& f, const StartTag& tag, const CaseSettings& cs, HostLink& host, DialogEnv& env) {
-    std::vector<Clause> clauses;
-    collect(f.design(), clauses);
-    // The clauses' names as the show step spelt them do not matter: names
-    // match in any letter case.
-    for (const Clause& c : clauses)
-        if (c.clear) c.clear(f, c);
+    // The clauses the dialog declares; their names match in any letter case.
+    const Clauses& clauses = f.design().clauses;
+    for (const Clause& c : clauses) clear_clause(f, c);
     std::vector<bool> consumed(tag.attributes.size(), false);
     auto read_all = [&] {
         for (size_t i = 0; i < tag.attributes.size(); ++i) {
@@ -171,7 +145,7 @@ ReadBack read_tag(Form& f, const StartTag& tag, const CaseSettings& cs, HostLink
             for (size_t j = 0; j < i; ++j) twice = twice || equal_ignoring_case(tag.attributes[j].name, a.name);
             if (twice) continue;  // only the first of a repeated name counts, as in a browser
             for (const Clause& c : clauses)
-                if (c.read && has_name(c, a.name) && c.read(f, c, a, tag)) {
+                if (has_name(f, c, a.name) && read_clause(f, c, a, tag)) {
                     consumed[i] = true;
                     break;
                 }
@@ -257,7 +231,7 @@ std::string rewritten_start_tag(const TagTexts& built, const TagLog& log, const 
 
 std::string rewritten_end_tag(const TagTexts& built, const TagLog& log, const Form& f, bool had_end) {
     if (!had_end) return {};
-    if (const Control* omit = f.find("CheckBoxOmit"); omit && omit->checked) return {};
+    if (end_tag_omitted(f)) return {};
     const std::string& s = built.start;
     const size_t closed = log.closed_at == std::string::npos ? s.size() : log.closed_at;
     const size_t name_end = log.written.empty() ? closed : log.written.front().from;

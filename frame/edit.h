@@ -43,7 +43,7 @@ struct ReadBack {
 };
 
 // Reads `tag` into `f` (already through the show step): each attribute
-// goes to the clause of the builder that writes it; the click handlers then
+// goes to the clause the dialog declares for it (DialogDesign::clauses); the click handlers then
 // run once so the enabling rules follow the values read.  An attribute that
 // does not come back as it was when the form is built again stays as written.
 ReadBack read_tag(Form& f, const StartTag& tag, const CaseSettings& cs, HostLink& host, DialogEnv& env);

@@ -73,7 +73,12 @@ const std::string& Form::text(std::string_view name) const {
 }
 
 const std::string& Form::twin_value(std::string_view list) const {
-    return item(std::string(list) + "x", selected(list));
+    return item(twin_of(list), selected(list));
+}
+
+bool end_tag_omitted(const Form& f) {
+    const Control* omit = f.find(kOmitBox);
+    return omit && omit->checked;
 }
 
 void Form::move_focus(std::string_view to) {

@@ -62,7 +62,7 @@ public:
     // Item `index` of list `name` ("" outside the list).
     const std::string& item(std::string_view name, int index) const { return (*this)[name].item(index); }
     // The value behind the selected item of `list`: the item of its hidden
-    // twin `<list>x` at the same index.
+    // twin twin_of(list) at the same index.
     const std::string& twin_value(std::string_view list) const;
 
     // The keyboard focus moves to `to`.  Leaving a spin edit pulls what it
@@ -73,6 +73,9 @@ private:
     const DialogDesign* design_;
     std::vector<Control> controls_;
 };
+
+// The dialog's omit box (kOmitBox) is there and checked.
+bool end_tag_omitted(const Form& f);
 
 // What the builders get besides the form.
 struct BuildContext {

@@ -2,41 +2,27 @@
 // one call per step.  Attribute names are read from the captions of their
 // name labels (so they carry the attribute case the show step gave them);
 // element words come from the vocabulary in the element case; line breaks
-// are the host's, fetched afresh at each use.
+// are the host's, fetched afresh at each use.  Each attribute operation is
+// one kind of clause (frame/clause.h); a logged run notes each clause it
+// was asked for, which tests hold against the dialog's declaration.
 #pragma once
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "frame/clause.h"
 #include "frame/form.h"
 
 namespace corvane {
 
-struct StartTag;
-struct TagAttribute;
-
-// Reading a tag back is the writer turned round: each attribute clause,
-// besides writing, can put the value of the attribute it writes back into
-// its controls.  A reader returns false when its controls cannot hold the
-// value; the attribute is then kept as it was written.
-struct Clause;
-using ClauseReader = bool (*)(Form& f, const Clause& clause, const TagAttribute& a, const StartTag& tag);
-// Puts the clause's controls where it writes nothing, before a tag is read.
-using ClauseClearer = void (*)(Form& f, const Clause& clause);
-struct Clause {
-    ClauseReader read = nullptr;
-    ClauseClearer clear = nullptr;
-    std::vector<std::string> names;  // the attribute names it writes, as shown
-    std::string control, other, extra;
-    int number = 0;
-};
 // One attribute of the start text: its bytes [from, to).
 struct WrittenAttribute {
     std::string name, value;
     size_t from = 0, to = 0;
 };
-// What a builder run wrote and how to read it back (BuildContext::log).
+// What a builder run wrote (BuildContext::log): each clause it was asked
+// for, whether or not it wrote anything, and each attribute with its bytes.
 struct TagLog {
     std::vector<Clause> clauses;
     std::vector<WrittenAttribute> written;
@@ -85,18 +71,23 @@ public:
     // selected item of `list`; nothing for item 0.
     TagWriter& sized(std::string_view list, std::string_view sign, std::string_view label);
     // A spin edit's value when it is below 0 (`Sign::Negative`) or not 0.
-    enum class Sign { Positive, Negative, NonZero };
+    using Sign = clause::Sign;
     TagWriter& number(std::string_view spin, std::string_view label, Sign when);
     // The text, written even when empty, when check box `box` is checked.
     TagWriter& text_when(std::string_view box, std::string_view control, std::string_view label);
     // The text unless it is `blank` (an empty masked edit).
     TagWriter& text_unless(std::string_view control, std::string_view label, std::string_view blank);
-    // A repeat group: the value behind its selected item (or `fixed` when
-    // set), the count spin's value for its last item; nothing for item 0.
+    // A repeat group: the value behind its selected item (or, when `fixed`
+    // names a label, its caption), the count spin's value for its last
+    // item; nothing for item 0.
     TagWriter& repeat(std::string_view group, std::string_view spin, std::string_view label, std::string_view fixed);
-    // A reader of the dialog's own for attributes named `names` that the
-    // builder writes by other clauses.
-    TagWriter& reads(ClauseReader reader, std::vector<std::string> names, std::string_view control = {});
+    // A reader of the dialog's own for attributes that the builder writes
+    // by value() or named().
+    TagWriter& reads(clause::Own own);
+    // A declared clause by the operation of its kind (a fixed pair in the
+    // spelling declared), or each of a list in its order.
+    TagWriter& write(const Clause& c);
+    TagWriter& write(const Clauses& clauses);
 
 
     // --- The rest of the start text.

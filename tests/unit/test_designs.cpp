@@ -111,6 +111,20 @@ TEST(Designs, TheCheckNamesEachFaultWithDialogAndControl) {
     EXPECT_EQ(report.find("LabelA"), std::string::npos) << report;
 }
 
+TEST(Designs, TheCheckFindsADeclaredClauseOnControlsTheDialogLacks) {
+    static const DialogDesign d{
+        .class_name = "TFormClauses",
+        .controls = {edit("EditA", {})},
+        .clauses = {clause::Percent{"EditA", "LabelA", "CheckBoxC"}},
+    };
+    const std::string report = joined(check_design(d));
+    for (const char* expected : {
+             "TFormClauses: a declared clause reads into CheckBoxC, which is no control",
+             "TFormClauses: a declared clause names no attribute: TFormClauses has no control LabelA",
+         })
+        EXPECT_NE(report.find(expected), std::string::npos) << expected << "\nin:\n" << report;
+}
+
 TEST(Designs, ATwinIsDeclaredWithItsListAndTakesItsCaseRule) {
     const Controls controls = {
         radio_group("RadioGroupALIGN", "配置 (      )", {"未指定", "左側 (\"left\")"}, {0, 0, 1, 1})

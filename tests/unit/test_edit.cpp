@@ -9,6 +9,7 @@
 #include "app/editrun.h"
 #include "frame/designcheck.h"
 #include "frame/edit.h"
+#include "frame/tagreadback.h"
 #include "fakes.h"
 
 namespace corvane {
@@ -91,11 +92,13 @@ TEST(EditRoundTrip, EveryEditableDialogReadsBackWhatItWrote) {
                 for (const WrittenAttribute& w : log.written)
                     for (const Clause& c : read.as_read.clauses) {
                         bool named = false;
-                        for (const std::string& n : c.names) named = named || equal_ignoring_case(n, w.name);
+                        for (const std::string& n : clause_names(reader.form(), c))
+                            named = named || equal_ignoring_case(n, w.name);
                         if (!named) continue;
-                        for (const std::string& name : {c.control, c.other})
-                            if (const Control* was = writer.form().find(name))
+                        for (const std::string& name : clause_controls(c))
+                            if (const Control* was = writer.form().find(name)) {
                                 EXPECT_EQ(state(reader.form()[name]), state(*was)) << where << " " << name;
+                            }
                     }
                 TagLog again;
                 const TagTexts rebuilt = build_logged(reader.form(), cs, host, again);
