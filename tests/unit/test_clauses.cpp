@@ -12,7 +12,7 @@
 #include <variant>
 
 #include "app/switches.h"
-#include "dialogs/editrun.h"
+#include "app/editrun.h"
 #include "fakes.h"
 #include "frame/edit.h"
 #include "frame/tagreadback.h"
