@@ -76,7 +76,7 @@ corvane_build_sanitized() {
             "-DCMAKE_EXE_LINKER_FLAGS=$CORVANE_SANITIZE" "-DCMAKE_SHARED_LINKER_FLAGS=$CORVANE_SANITIZE" \
             "-DCMAKE_MODULE_LINKER_FLAGS=$CORVANE_SANITIZE" >&2 || return 1
     fi
-    cmake --build "$CORVANE_ASAN_BUILD" -j"$(nproc)" --target corvane unit_tests gui_tests e2e_tests "$@" >&2
+    cmake --build "$CORVANE_ASAN_BUILD" -j"$(nproc)" --target corvane unit_tests gui_tests e2e_tests corvane_lists "$@" >&2
 }
 
 # A virtual X display of the caller's own: Xvfb picks a display number
