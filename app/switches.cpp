@@ -5,6 +5,7 @@
 
 #include "app/editrun.h"
 #include "common/casevocab.h"
+#include "common/launcher.h"
 #include "common/sysinfo.h"
 #include "dialogs/table.h"
 #include "setup/setup.h"
@@ -18,7 +19,7 @@ const std::vector<SwitchRow>& switches() {
     static const std::vector<SwitchRow> rows = [] {
         std::vector<SwitchRow> all;
         for (const DialogRow& d : dialog_table()) all.push_back({d.switch_name.data(), Action::TagDialog, d.design});
-        all.push_back({"/COMMENT", Action::Comment, nullptr});
+        all.push_back({CORVANE_COMMENT_SWITCH, Action::Comment, nullptr});
         all.push_back({"/EDIT", Action::Edit, nullptr});
         return all;
     }();

@@ -1,14 +1,15 @@
 # Install rules: `cmake --install build --prefix DIR` gives a tree that runs
 # from DIR alone.
 #   bin/corvane
-#   lib/corvane/            libcorvane_app.so, libpelinorn.so (private)
+#   lib/corvane/            corvane-window, libcorvane_text.so, libpelinorn.so
+#                           (private)
 #   share/vim/vimfiles/pack/corvane/start/corvane/   the Vim plugin, as a
 #                           package that every Vim of the system loads
 #   share/emacs/site-lisp/  corvane.el
 #   share/man/man1/         corvane.1
 #   share/doc/corvane/      README.md, LICENSE
 install(TARGETS corvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS corvane_app pelinorn
+install(TARGETS corvane-window corvane_text pelinorn
   LIBRARY DESTINATION ${CORVANE_PRIVATE_LIBDIR}
   RUNTIME DESTINATION ${CORVANE_PRIVATE_LIBDIR})
 

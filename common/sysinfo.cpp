@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "common/launcher.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -19,8 +21,14 @@
 
 namespace corvane {
 
+namespace {
+std::string g_program_path;
+}
+
+void take_program_path(const std::string& path) { g_program_path = path; }
+
 std::string program_dir() {
-    std::string path;
+    std::string path = g_program_path;
 #ifdef _WIN32
     // UTF-8, as every path inside the program.
     wchar_t buf[32768];
@@ -31,7 +39,7 @@ std::string program_dir() {
     auto cut = path.find_last_of("\\/:");
 #else
     char buf[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf);
+    ssize_t n = path.empty() ? readlink("/proc/self/exe", buf, sizeof buf) : 0;
     if (n > 0) path.assign(buf, static_cast<size_t>(n));
     auto cut = path.rfind('/');
 #endif
@@ -73,8 +81,8 @@ std::string private_lib_folder(const std::string& program_folder) {
 
 Layout layout_of(const std::string& program_folder) {
     if (is_file(join_path(program_folder, "Corvane.ini"))) return Layout::Beside;
-    if (is_file(join_path(program_folder, CORVANE_APP_MODULE))) return Layout::Beside;
-    if (is_file(join_path(private_lib_folder(program_folder), CORVANE_APP_MODULE))) return Layout::Installed;
+    if (is_file(join_path(program_folder, CORVANE_WINDOW_PROGRAM))) return Layout::Beside;
+    if (is_file(join_path(private_lib_folder(program_folder), CORVANE_WINDOW_PROGRAM))) return Layout::Installed;
     return Layout::Beside;
 }
 
@@ -102,15 +110,6 @@ bool make_folders(const std::string& folder) {
 }
 
 #endif
-
-std::string app_module_folder() {
-    const std::string dir = program_dir();
-#ifdef _WIN32
-    return dir;
-#else
-    return layout_of(dir) == Layout::Installed ? private_lib_folder(dir) : dir;
-#endif
-}
 
 std::string settings_folder() {
     const std::string dir = program_dir();

@@ -4,17 +4,13 @@
 #include <functional>
 #include <string>
 
-// The windowed-run module: everything of the program that has a window.
-#if defined(_WIN32)
-#define CORVANE_APP_MODULE "corvane_app.dll"
-#else
-#define CORVANE_APP_MODULE "libcorvane_app.so"
-#endif
-
 namespace corvane {
 
 // Folder holding the program file itself, without a trailing separator.
 std::string program_dir();
+// The window program runs in the place of `corvane`, which hands it its own
+// path: from then on program_dir() is the folder of that path.
+void take_program_path(const std::string& path);
 // A folder joined with a file name by the platform's separator.
 std::string join_path(const std::string& folder, const std::string& name);
 // program_dir() joined with a file name.
@@ -22,10 +18,10 @@ std::string program_file(const std::string& name);
 
 // How a copy of the program is laid out, which decides where its files are.
 //   Beside:    a build tree, or a portable copy (a folder holding the
-//              program and its module, or any copy with a Corvane.ini beside
-//              the program): the module and the settings beside the program.
+//              program and its window program, or any copy with a Corvane.ini
+//              beside the program): the settings beside the program.
 //   Installed: the program in <prefix>/bin with its private library folder
-//              <prefix>/lib/corvane holding the module, as the install rules
+//              <prefix>/lib/corvane holding the window program, as the install rules
 //              and the package lay it out: the settings in the user's
 //              configuration folder.
 // Only what is there counts, never whether a folder may be written: run as
@@ -38,7 +34,6 @@ Layout layout_of(const std::string& program_folder);
 std::string private_lib_folder(const std::string& program_folder);
 
 // The folders of this run, from layout_of(program_dir()).
-std::string app_module_folder();
 // Where Corvane.ini and Corvane.pld are read and written: the settings
 // dialog, every tag dialog and the menu data writer all take them from here.
 std::string settings_folder();

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/casevocab.h"
+#include "common/launcher.h"
 #include "common/sysinfo.h"
 #include "lsp/catalog.h"
 #include "lsp/diff.h"
@@ -228,7 +229,7 @@ struct Server::State {
         } else if (run.kind == RunKind::Edit) {
             run.switch_name = "/EDIT";
         } else {
-            run.switch_name = "/COMMENT";
+            run.switch_name = CORVANE_COMMENT_SWITCH;
         }
         Job job{run.switch_name, run.selection, file_path_of(run.uri), d.line_break_name(), run.kind != RunKind::Comment};
         // A selection /EDIT refuses is run without a display: the program

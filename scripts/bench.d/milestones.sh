@@ -80,7 +80,9 @@ counts() {
     local name=$1 input=$2 dir="$work/cg-$1"
     shift 2
     mkdir -p "$dir"
-    "$CORVANE_BUILD/maptime" -m -t 180000 -k Escape -- valgrind --tool=callgrind \
+    # Through the launcher's exec into the window program (whose counts
+    # replace the launcher's few before it, under the same process id).
+    "$CORVANE_BUILD/maptime" -m -t 180000 -k Escape -- valgrind --tool=callgrind --trace-children=yes \
         --dump-before='corvane::milestone_report*' --callgrind-out-file="$dir/out.%p" "$@" \
         <"$input" >/dev/null 2>"$dir/err" || true
     # The program's own files are those with parts (out.PID.N); a process

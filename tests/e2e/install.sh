@@ -22,7 +22,8 @@ prefix_unchanged() { prefix_state | cmp -s - "$WORK/prefix.before"; }
 files_of() { (cd "$PREFIX" && find . -type f -o -type l | sort); }
 expect "the installed files" diff <(files_of) - <<'LIST'
 ./bin/corvane
-./lib/corvane/libcorvane_app.so
+./lib/corvane/corvane-window
+./lib/corvane/libcorvane_text.so
 ./lib/corvane/libpelinorn.so
 ./share/doc/corvane/LICENSE
 ./share/doc/corvane/README.md
@@ -33,10 +34,15 @@ expect "the installed files" diff <(files_of) - <<'LIST'
 ./share/vim/vimfiles/pack/corvane/start/corvane/doc/tags
 ./share/vim/vimfiles/pack/corvane/start/corvane/plugin/corvane.vim
 LIST
-# Nothing comes from the build tree: the link library and the module are
+# Nothing comes from the build tree: the link library of both halves is
 # the prefix's own.
-libs_from_prefix() { ldd "$installed" | grep -q "libpelinorn.so => $PREFIX/bin/../lib/corvane/libpelinorn.so"; }
-expect "the installed program links the prefix's libpelinorn.so" libs_from_prefix
+libs_from_prefix() {
+    local half
+    for half in corvane-window libcorvane_text.so; do
+        ldd "$PREFIX/lib/corvane/$half" | grep -q "libpelinorn.so => $PREFIX/lib/corvane/libpelinorn.so" || return 1
+    done
+}
+expect "the installed halves link the prefix's libpelinorn.so" libs_from_prefix
 
 # as_user USER CMD...: runs CMD as USER ("" is this process's user).
 as_user() {
@@ -132,7 +138,7 @@ fi
 # keeps the settings beside it, whatever XDG_CONFIG_HOME says.
 portable="$WORK/portable"
 mkdir -p "$portable"
-cp "$BUILD/corvane" "$BUILD"/*.so "$portable/"
+cp "$BUILD/corvane" "$BUILD/corvane-window" "$BUILD"/*.so "$portable/"
 chmod -R a+rX "$portable"
 installed="$portable/corvane" expect "portable copy: settings dialog saves" \
     run_setup "" saved HOME="$WORK/home-self" XDG_CONFIG_HOME="$WORK/config-portable"

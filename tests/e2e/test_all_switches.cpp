@@ -31,6 +31,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/launcher.h"
 #include "app/switches.h"
 #include "frame/dialog.h"
 #include "run_process.h"
@@ -211,6 +212,7 @@ public:
         fs::create_directories(dir_);
         const fs::path built = fs::path(CORVANE_EXE).parent_path();
         fs::copy_file(CORVANE_EXE, dir_ / "corvane");
+        fs::copy_file(built / CORVANE_WINDOW_PROGRAM, dir_ / CORVANE_WINDOW_PROGRAM);
         for (const auto& e : fs::directory_iterator(built))
             if (e.path().extension() == ".so") fs::copy_file(e.path(), dir_ / e.path().filename());
         if (ini) std::ofstream(dir_ / "Corvane.ini", std::ios::binary) << ini;

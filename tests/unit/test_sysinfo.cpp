@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 
+#include "common/launcher.h"
 #include "common/sysinfo.h"
 #include "scratch_files.h"
 
@@ -21,15 +22,15 @@ TEST(ProgramLayout, FollowsWhatLiesBesideTheProgram) {
         std::vector<std::string> files;  // relative to the prefix; the program is in bin/
         Layout expected;
     };
-    const std::string module = CORVANE_APP_MODULE;
+    const std::string module = CORVANE_WINDOW_PROGRAM;
     const std::string privately = fs::relative(private_lib_folder("/p/bin"), "/p").lexically_normal().string() + "/" + module;
     const Case cases[] = {
-        {"a build tree: the module beside the program", {"bin/corvane", "bin/" + module}, Layout::Beside},
-        {"installed: the module in the private folder", {"bin/corvane", privately}, Layout::Installed},
+        {"a build tree: the window program beside the program", {"bin/corvane", "bin/" + module}, Layout::Beside},
+        {"installed: the window program in the private folder", {"bin/corvane", privately}, Layout::Installed},
         {"a Corvane.ini beside makes any copy portable", {"bin/corvane", "bin/Corvane.ini", privately}, Layout::Beside},
-        {"the module beside wins over a private folder", {"bin/corvane", "bin/" + module, privately}, Layout::Beside},
+        {"the window program beside wins over a private folder", {"bin/corvane", "bin/" + module, privately}, Layout::Beside},
         {"nothing beside the program", {"bin/corvane"}, Layout::Beside},
-        {"a private folder without the module", {"bin/corvane", fs::path(privately).parent_path().string() + "/other.so"},
+        {"a private folder without the window program", {"bin/corvane", fs::path(privately).parent_path().string() + "/other.so"},
          Layout::Beside},
     };
     for (const Case& c : cases) {
@@ -40,7 +41,7 @@ TEST(ProgramLayout, FollowsWhatLiesBesideTheProgram) {
         }
         EXPECT_EQ(layout_of(dir.file("bin")), c.expected) << c.what;
     }
-    // A folder named like the module is not the module.
+    // A folder named like the window program is not the program.
     ScratchDir dir;
     fs::create_directories(dir.file("bin/" + module));
     fs::create_directories(dir.file(privately));
@@ -49,7 +50,6 @@ TEST(ProgramLayout, FollowsWhatLiesBesideTheProgram) {
 
 TEST(ProgramLayout, TheBuiltProgramKeepsEverythingBesideItself) {
     EXPECT_EQ(settings_folder(), program_dir());
-    EXPECT_EQ(app_module_folder(), program_dir());
 }
 
 TEST(UserSettingsFolder, FollowsXdgConfigHomeThenHome) {
