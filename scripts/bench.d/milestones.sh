@@ -54,12 +54,12 @@ awk '
     { key = $1 SUBSEP $2; seen[key] = 1
       for (f = 3; f <= 5; f++) if ($f != "-") v[f, key] = v[f, key] " " $f }
     END {
-        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown mapped texts-laid-out painted drawn", order, " ")
+        split("link-loaded selection-read qapplication-up fonts design-built widgets-made shown mapped texts-laid-out painted drawn", order, " ")
         split("font hand edit", progs, " ")
         title[3] = "ms since launch (wall)"; title[4] = "processor ms of the process"; title[5] = "page faults"
         for (f = 3; f <= 5; f++) {
             printf "  %-28s %10s %10s %12s\n", title[f], "/FONT", "by hand", "/EDIT small"
-            for (i = 1; i <= 12; i++) {
+            for (i = 1; i <= 11; i++) {
                 line = sprintf("    %-26s", order[i]); any = 0
                 for (p = 1; p <= 3; p++) {
                     key = progs[p] SUBSEP order[i]
@@ -108,10 +108,10 @@ echo "instructions executed since exec (callgrind, one run each, all threads)"
 awk '
     { v[$1 SUBSEP $2] = $3 }
     END {
-        split("link-loaded selection-read app-module-loaded qapplication-up fonts design-built widgets-made shown texts-laid-out painted exit", order, " ")
+        split("link-loaded selection-read qapplication-up fonts design-built widgets-made shown texts-laid-out painted exit", order, " ")
         split("font hand edit", progs, " ")
         printf "  %-28s %10s %10s %12s\n", "millions of instructions", "/FONT", "by hand", "/EDIT small"
-        for (i = 1; i <= 11; i++) {
+        for (i = 1; i <= 10; i++) {
             line = sprintf("    %-26s", order[i]); any = 0
             for (p = 1; p <= 3; p++) {
                 key = progs[p] SUBSEP order[i]
