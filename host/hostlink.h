@@ -31,6 +31,10 @@ public:
     // holds NUL-terminated.  By default both go through the calls above.
     virtual size_t GetDataInto(char* buffer, int size);
     virtual void SetDataRaw(const char* start, const char* end);
+    // GetDataInto without the measuring, for a caller that walks the text
+    // anyway and measures it on the way: the text ends at its first NUL,
+    // buffer[size] at the latest.
+    virtual void FillDataInto(char* buffer, int size) { GetDataInto(buffer, size); }
     // Code page of every text on the link.
     virtual CodePage code_page() const = 0;
 

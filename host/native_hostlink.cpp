@@ -48,10 +48,15 @@ std::string NativeHostLink::GetData(int size) {
     return read_host_buffer(size, [](char* buffer) { pelr_GetData(buffer, ""); });
 }
 
-size_t NativeHostLink::GetDataInto(char* buffer, int size) {
-    if (size < 0) return 0;
+void NativeHostLink::FillDataInto(char* buffer, int size) {
+    if (size < 0) return;
     pelr_GetData(buffer, "");
     buffer[size] = '\0';  // the text ends within the buffer, whatever the host wrote
+}
+
+size_t NativeHostLink::GetDataInto(char* buffer, int size) {
+    if (size < 0) return 0;
+    FillDataInto(buffer, size);
     return std::strlen(buffer);
 }
 

@@ -15,6 +15,7 @@ public:
     int GetBufSize(int which) override;
     std::string GetData(int size) override;
     size_t GetDataInto(char* buffer, int size) override;
+    void FillDataInto(char* buffer, int size) override;
     void SetDataRaw(const char* start, const char* end) override;
     CodePage code_page() const override { return code_page_; }
 

@@ -57,8 +57,9 @@ bool parse_int(const char* s, int& out) {
 }
 
 // A large text is handled a piece at a time, each piece looked at while it
-// is still in the processor's cache, rather than in whole passes over it.
-constexpr size_t kPiece = size_t(1) << 20;
+// is still in the processor's cache (its own level two, a quarter or half
+// a megabyte on current ones), rather than in whole passes over it.
+constexpr size_t kPiece = size_t(1) << 18;
 
 // Copies the selection into `buffer`; returns how many bytes it holds (a
 // file that shrank meanwhile holds fewer), and whether they hold a NUL.
@@ -77,24 +78,30 @@ size_t copy_selection(const Editor& e, char* buffer, bool& has_nul) {
     return done;
 }
 
-// Writes a NUL-terminated text, measuring it piece by piece as it goes.
+// Writes a NUL-terminated text: where the output takes the text's own
+// memory, measured first, then handed over without being read again; else
+// measured piece by piece as it goes, each piece copied out while in cache.
 void write_text(const char* text) {
+    if (output_takes_memory()) {
+        write_output_memory(text, std::strlen(text));
+        return;
+    }
     for (;;) {
         const size_t n = strnlen(text, kPiece);
-        if (n) std::fwrite(text, 1, n, stdout);
+        write_output(text, n);
         if (n < kPiece) return;
         text += n;
     }
 }
 
-// Writes the selection to standard output (already flushed).
+// Writes the selection to standard output.
 void write_selection(const Editor& e) {
     if (!e.selection_size) return;
     if (e.selection_fd >= 0) {
         write_input_file(e);
         return;
     }
-    std::fwrite(e.selection_bytes.data(), 1, e.selection_size, stdout);
+    write_output(e.selection_bytes.data(), e.selection_size);
 }
 
 // Writes the replacement: the start text, the selection unless the caller
@@ -102,11 +109,11 @@ void write_selection(const Editor& e) {
 // selection may be large and copying it here would double what the run
 // holds.
 void write_all(const char* start, bool with_selection, const char* end) {
-    write_text(start);
     std::fflush(stdout);
+    write_text(start);
     if (with_selection) write_selection(*g_editor);
     write_text(end);
-    std::fflush(stdout);
+    finish_output();
 }
 
 // The run's end: the selection goes back unless something was written, and

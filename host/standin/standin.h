@@ -60,6 +60,15 @@ bool take_input_file(Editor& e);
 // output.
 size_t copy_input_file(const Editor& e, char* buffer, size_t offset, size_t size);
 void write_input_file(const Editor& e);
+// Writes bytes to standard output whole, after what the C library's stream
+// held (write_all flushes it first); finish_output after the last.
+void write_output(const char* p, size_t size);
+void finish_output();
+// Whether standard output can take a text's memory itself rather than a
+// copy of it (a pipe, on Linux); then write_output_memory writes a text so.
+// The text must stay as it is only until the call returns.
+bool output_takes_memory();
+void write_output_memory(const char* p, size_t size);
 // A run that a signal ends still hands the selection back.
 void hand_back_on_signals();
 

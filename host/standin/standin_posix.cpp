@@ -2,6 +2,7 @@
 // read only when asked for, and a signal that ends the run hands the
 // selection back.
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <cstring>
 #if defined(__linux__)
 #include <sys/sendfile.h>
+#include <sys/uio.h>
 #endif
 
 #include "standin/standin.h"
@@ -49,6 +51,82 @@ bool take_input_file(Editor& e) {
     return true;
 }
 
+namespace {
+
+// Waits until standard output takes more, when it was opened not to block.
+void wait_for_output() {
+    struct pollfd p {STDOUT_FILENO, POLLOUT, 0};
+    poll(&p, 1, -1);
+}
+
+// Writes bytes whole; false when the output fails.  Async-signal-safe.
+bool write_raw(const char* p, size_t left) {
+    while (left > 0) {
+        ssize_t n = write(STDOUT_FILENO, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            wait_for_output();
+            continue;
+        }
+        if (n <= 0) return false;
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+#if defined(__linux__)
+// From this size on a text goes into a pipe as the caller's own pages.
+constexpr size_t kLendFrom = size_t(1) << 20;
+
+// -1 before the first look, then whether standard output is a pipe.
+int g_output_is_pipe = -1;
+#endif
+
+}  // namespace
+
+void write_output(const char* p, size_t size) { write_raw(p, size); }
+
+void finish_output() {}
+
+#if defined(__linux__)
+bool output_takes_memory() {
+    if (g_output_is_pipe < 0) {
+        struct stat st;
+        g_output_is_pipe = fstat(STDOUT_FILENO, &st) == 0 && S_ISFIFO(st.st_mode);
+    }
+    return g_output_is_pipe == 1;
+}
+
+// The pipe gets references to the text's pages (vmsplice) and its reader
+// copies from them: the text is not copied on this side.  The pipe may
+// still hold such references when vmsplice returns, and the caller may
+// change or reuse its memory once this call returns; so the text's last
+// part, as much as the pipe holds, is written as a copy, and that write
+// ends only once the reader has taken everything before it.
+void write_output_memory(const char* p, size_t size) {
+    const int capacity = size >= kLendFrom ? fcntl(STDOUT_FILENO, F_GETPIPE_SZ) : -1;
+    size_t lend = capacity > 0 && size >= kLendFrom + static_cast<size_t>(capacity) ? size - static_cast<size_t>(capacity) : 0;
+    while (lend > 0) {
+        struct iovec piece {const_cast<char*>(p), lend};
+        ssize_t n = vmsplice(STDOUT_FILENO, &piece, 1, 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            wait_for_output();
+            continue;
+        }
+        if (n <= 0) break;  // the rest as copies; a failing output fails there too
+        p += n;
+        size -= static_cast<size_t>(n);
+        lend -= static_cast<size_t>(n);
+    }
+    write_raw(p, size);
+}
+#else
+bool output_takes_memory() { return false; }
+void write_output_memory(const char* p, size_t size) { write_raw(p, size); }
+#endif
+
 size_t copy_input_file(const Editor& e, char* buffer, size_t offset, size_t size) {
     size_t done = 0;
     while (done < size) {
@@ -76,7 +154,7 @@ void write_input_file(const Editor& e) {
     while (left > 0) {
         ssize_t n = pread(e.selection_fd, chunk, std::min(left, sizeof chunk), at);
         if (n <= 0) break;
-        std::fwrite(chunk, 1, static_cast<size_t>(n), stdout);
+        write_output(chunk, static_cast<size_t>(n));
         at += n;
         left -= static_cast<size_t>(n);
     }
@@ -88,16 +166,6 @@ namespace {
 // stopping it) still hands the selection back, so a filtering editor keeps
 // its text; then the signal ends the run as it would have, and the exit
 // status says so.  Only async-signal-safe calls here.
-bool write_raw(const char* p, size_t left) {
-    while (left > 0) {
-        ssize_t n = write(STDOUT_FILENO, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
 
 void hand_back_on_signal(int sig) {
     if (g_editor && !g_editor->written) {

@@ -37,6 +37,10 @@ bool file_path_utf8(std::string& out) {
 bool take_input_file(Editor&) { return false; }
 size_t copy_input_file(const Editor&, char*, size_t, size_t) { return 0; }
 void write_input_file(const Editor&) {}
+void write_output(const char* p, size_t size) { std::fwrite(p, 1, size, stdout); }
+void finish_output() { std::fflush(stdout); }
+bool output_takes_memory() { return false; }
+void write_output_memory(const char* p, size_t size) { write_output(p, size); }
 void hand_back_on_signals() {}
 
 }  // namespace corvane::standin

@@ -64,6 +64,9 @@ struct ProcessOptions {
     // A limit on the size of the files the child writes (RLIMIT_FSIZE, as
     // "prlimit --fsize" sets it): a disk that fills up.  Negative: none.
     long long file_size_limit = -1;
+    // Standard output read slowly, a little at a time with pauses, as by a
+    // busy editor: what the child hands over stays in the pipe for a while.
+    bool slow_reader = false;
 };
 
 namespace detail {
@@ -238,7 +241,8 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
                 }
                 continue;
             }
-            ssize_t got = read(fd, buf, sizeof buf);
+            if (o.slow_reader && fd == out_fd) usleep(1000);
+            ssize_t got = read(fd, buf, o.slow_reader && fd == out_fd ? sizeof buf / 4 : sizeof buf);
             if (got > 0) {
                 (fd == out_fd ? r.out : r.err).append(buf, static_cast<size_t>(got));
             } else if (got == 0 || errno != EINTR) {

@@ -2,6 +2,7 @@
 // standard input, and the one write of the replacement on standard output.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -151,6 +152,24 @@ TEST(StandinLink, SignalHandsTheSelectionBack) {
 }
 
 }  // namespace
+
+// A large text may go to a pipe without being copied on the way; the caller
+// may change its memory as soon as pelr_SetData returns, and the reader
+// must still get the texts as they were handed over, however late it reads.
+TEST(StandinLink, HandedOverTextsAreTheirsAtOnce) {
+    for (size_t size : {size_t(1000), size_t(3) << 20}) {
+        ProcessOptions o;
+        o.args = {std::to_string(size)};
+        o.slow_reader = true;
+        auto r = run_process(REUSE_AFTER_SET_EXE, o);
+        std::string want(size, '\0');
+        for (size_t i = 0; i < size; ++i) want[i] = static_cast<char>('a' + i % 26);
+        EXPECT_EQ(r.exit_code, 0);
+        want += "<end>";
+        const size_t differs = std::mismatch(want.begin(), want.end(), r.out.begin(), r.out.end()).first - want.begin();
+        EXPECT_TRUE(r.out == want) << size << " bytes: got " << r.out.size() << ", the first changed at " << differs;
+    }
+}
 
 // Editors hand a filter its input as a file: the stand-in reads it from
 // where standard input stands, only when asked, and hands it back whole.

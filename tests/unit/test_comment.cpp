@@ -186,6 +186,29 @@ TEST(CommentCommand, SelectionEndsAtTheFirstNul) {
     }
 }
 
+// A long selection is walked a stretch at a time: a CR LF, a closer or a
+// NUL at any place around a power-of-two size, where such a walk may cut
+// it, is found as in a short selection.
+TEST(CommentCommand, FindsMarksAndTheEndAnywhereInALongSelection) {
+    const std::string filler(70000, 'x');
+    for (size_t edge : {size_t(4096), size_t(16384), size_t(65536)}) {
+        for (size_t at = edge - 3; at <= edge + 2; ++at) {
+            for (std::string mark : {std::string("\r\n"), std::string("-->"), std::string(1, '\0')}) {
+                for (std::string head : {"", "<!-- "}) {
+                    std::string text = head + filler;
+                    text.replace(at, mark.size(), mark);
+                    RecordingHost host;
+                    host.text = text;
+                    run_comment_command(host);
+                    const CommentResult want = toggle_comment(text.substr(0, text.find('\0')), host.eol);
+                    ASSERT_TRUE(host.start == want.start && host.end == want.end)
+                        << "mark " << testing::PrintToString(mark) << " at " << at << ", head '" << head << "'";
+                }
+            }
+        }
+    }
+}
+
 TEST(CommentCommand, NoSizeOrANegativeSizeIsAnEmptySelection) {
     for (int size : {0, -1, -2147483647 - 1}) {
         RecordingHost host;
