@@ -67,6 +67,9 @@ struct ProcessOptions {
     // Standard output read slowly, a little at a time with pauses, as by a
     // busy editor: what the child hands over stays in the pipe for a while.
     bool slow_reader = false;
+    // Standard output opened non-blocking, as some editors hand a filter
+    // its pipe: a write to a full pipe fails with EAGAIN instead of waiting.
+    bool nonblocking_output = false;
 };
 
 namespace detail {
@@ -169,6 +172,7 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
                 dup2(shared_file, 2);
                 break;
         }
+        if (o.nonblocking_output) fcntl(1, F_SETFL, fcntl(1, F_GETFL) | O_NONBLOCK);
         for (int fd = 3; fd < 256; ++fd)
             if (fd != ctty) close(fd);
         execve(program.c_str(), argv.data(), envp.data());

@@ -171,6 +171,22 @@ TEST(StandinLink, HandedOverTextsAreTheirsAtOnce) {
     }
 }
 
+// A non-blocking output pipe that a slow reader keeps full: every byte of
+// the replacement still arrives, from a file or a pipe on standard input.
+TEST(StandinLink, ANonBlockingOutputGetsTheWholeReplacement) {
+    for (StdinKind in : {StdinKind::File, StdinKind::Pipe}) {
+        ProcessOptions o;
+        o.args = {"/COMMENT"};
+        o.input.assign(size_t(3) << 20, 'x');
+        o.stdin_kind = in;
+        o.slow_reader = true;
+        o.nonblocking_output = true;
+        auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.exit_code, 0) << r.err;
+        EXPECT_TRUE(r.out == "<!-- " + o.input + " -->") << "got " << r.out.size() << " bytes";
+    }
+}
+
 // Editors hand a filter its input as a file: the stand-in reads it from
 // where standard input stands, only when asked, and hands it back whole.
 TEST(StandinLink, SelectionFromARegularFile) {
