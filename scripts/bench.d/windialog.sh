@@ -21,9 +21,31 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 # Each build under its own Wine loader: `wine` hands a 64-bit program on to
 # a second process once the 32-bit Wine is installed, whose start-up and
 # memory would then be measured in place of the program's.
-one() { "$maptime" -t 20000 -k Escape -- "$loader" "$@" </dev/null 2>/dev/null | sed -n 's/.*map_ms=\([0-9.]*\).*/\1/p'; }
-peak_kb() { /usr/bin/time -f %M "$maptime" -t 20000 -k Escape -- "$loader" "$@" </dev/null 2>&1 >/dev/null | tail -n 1; }
-ratio() { awk "BEGIN{printf \"%.2f\", $1/$2}"; }
+# maptime follows a program handed on to another process and kills what is
+# left of the run's process group at its end; its report goes to a file,
+# so that nothing left running can hold the bench up on a pipe, and the
+# whole run has a time limit besides.  A run that fails says why on
+# standard error and adds no figure; whatever of it is left in the prefix
+# is ended with the prefix's wineserver, which starts afresh.
+failed=0
+one() {  # PROGRAM ARGS...: sets ms (time to map) and kb (peak memory), or
+         # leaves both empty and says why the run failed
+    local out=$WINE_WORK/maptime.out status=0
+    ms= kb=
+    timeout -k 5 40 /usr/bin/time -o "$WINE_WORK/peak" -f %M \
+        "$maptime" -t 20000 -k Escape -- "$loader" "$@" </dev/null >"$out" 2>"$WINE_WORK/maptime.err" || status=$?
+    if [ "$status" -ne 0 ] || ! grep -q '^map_ms=[0-9]' "$out"; then
+        failed=$((failed + 1))
+        echo "windialog: ${1##*/} ($arch) failed (status $status): $(grep -a 'map_ms' "$out" || echo 'no report')" >&2
+        timeout 20 wineserver -k 2>/dev/null || true
+        wineserver -p 600 || true
+        return 0
+    fi
+    ms=$(sed -n 's/^map_ms=\([0-9.]*\).*/\1/p' "$out")
+    kb=$(tail -n 1 "$WINE_WORK/peak")
+}
+median_of() { [ $# -gt 0 ] && printf '%s\n' "$@" | median || echo "n/a"; }
+ratio() { case "$1$2" in *[!0-9.]*|"") echo "n/a" ;; *) awk "BEGIN{printf \"%.2f\", $1/$2}" ;; esac; }
 for arch in i686 x86_64; do
     case $arch in
         i686) win=$CORVANE_ROOT/build-win32 loader=/usr/lib/wine/wine ;;
@@ -33,25 +55,25 @@ for arch in i686 x86_64; do
     mkdir -p "$app"
     cp "$win/corvane.exe" "$win/pelinorn.dll" "$win/bare_dialog_win32.exe" "$win/font_dialog_win32.exe" "$app/"
     # Warm: Wine's first start in a prefix loads its own libraries from disk.
-    one "$app/corvane.exe" /FONT >/dev/null
-    one "$app/bare_dialog_win32.exe" >/dev/null
-    one "$app/font_dialog_win32.exe" >/dev/null
-    corvane=() same=() bare=() bare2=()
+    one "$app/corvane.exe" /FONT
+    one "$app/bare_dialog_win32.exe"
+    one "$app/font_dialog_win32.exe"
+    corvane=() same=() bare=() bare2=() corvane_kb=() same_kb=() bare_kb=()
     for _ in $(seq $runs); do
         # Interleaved, so that a slow moment of the machine weighs on all.
-        corvane+=("$(one "$app/corvane.exe" /FONT)")
-        same+=("$(one "$app/font_dialog_win32.exe")")
-        bare+=("$(one "$app/bare_dialog_win32.exe")")
-        bare2+=("$(one "$app/bare_dialog_win32.exe" two-fonts)")
+        one "$app/corvane.exe" /FONT && [ -n "$ms" ] && corvane+=("$ms") corvane_kb+=("$kb")
+        one "$app/font_dialog_win32.exe" && [ -n "$ms" ] && same+=("$ms") same_kb+=("$kb")
+        one "$app/bare_dialog_win32.exe" && [ -n "$ms" ] && bare+=("$ms") bare_kb+=("$kb")
+        one "$app/bare_dialog_win32.exe" two-fonts && [ -n "$ms" ] && bare2+=("$ms")
     done
-    corvane_ms=$(printf '%s\n' "${corvane[@]}" | median)
-    same_ms=$(printf '%s\n' "${same[@]}" | median)
-    bare_ms=$(printf '%s\n' "${bare[@]}" | median)
-    bare2_ms=$(printf '%s\n' "${bare2[@]}" | median)
-    corvane_kb=$(peak_kb "$app/corvane.exe" /FONT)
-    same_kb=$(peak_kb "$app/font_dialog_win32.exe")
-    bare_kb=$(peak_kb "$app/bare_dialog_win32.exe")
-    echo "Wine $arch, time to map, median of $runs: corvane.exe /FONT ${corvane_ms} ms, the same dialog written in plain Win32 ${same_ms} ms (ratio $(ratio $corvane_ms $same_ms); target <= 1.1)"
-    echo "  (a bare Win32 window with OK/Cancel: ${bare_ms} ms, ratio $(ratio $corvane_ms $bare_ms); the bare window with a label in the second font and a text measured in both: ${bare2_ms} ms, ratio $(ratio $corvane_ms $bare2_ms))"
-    echo "Wine $arch, peak memory: corvane.exe /FONT ${corvane_kb} KiB, the same dialog in plain Win32 ${same_kb} KiB (ratio $(ratio $corvane_kb $same_kb); target <= 1.1), bare Win32 window ${bare_kb} KiB"
+    c_ms=$(median_of "${corvane[@]}") s_ms=$(median_of "${same[@]}")
+    b_ms=$(median_of "${bare[@]}") b2_ms=$(median_of "${bare2[@]}")
+    c_kb=$(median_of "${corvane_kb[@]}") s_kb=$(median_of "${same_kb[@]}") b_kb=$(median_of "${bare_kb[@]}")
+    echo "Wine $arch, time to map, median of ${#corvane[@]}/${#same[@]} runs: corvane.exe /FONT ${c_ms} ms, the same dialog written in plain Win32 ${s_ms} ms (ratio $(ratio $c_ms $s_ms); target <= 1.1)"
+    echo "  (a bare Win32 window with OK/Cancel: ${b_ms} ms, ratio $(ratio $c_ms $b_ms); the bare window with a label in the second font and a text measured in both: ${b2_ms} ms, ratio $(ratio $c_ms $b2_ms))"
+    echo "Wine $arch, peak memory, median: corvane.exe /FONT ${c_kb} KiB, the same dialog in plain Win32 ${s_kb} KiB (ratio $(ratio $c_kb $s_kb); target <= 1.1), bare Win32 window ${b_kb} KiB"
 done
+if [ "$failed" -gt 0 ]; then
+    echo "windialog: $failed runs failed (see above); their figures are left out"
+    exit 1
+fi
