@@ -68,7 +68,7 @@ static int fail(const char* self, const char* message) {
 
 int main(int argc, char** argv) {
     char self[PATH_MAX], path[PATH_MAX + 64], message[2 * PATH_MAX];
-    if (!own_path(self, sizeof self)) snprintf(self, sizeof self, "%s", "corvane");
+    if (!own_path(self, sizeof self)) snprintf(self, sizeof self, "%s", argc >= 1 && argv[0] ? argv[0] : "corvane");
     const char* arg = argc >= 2 ? argv[1] : "";
     if (strcmp(arg, CORVANE_COMMENT_SWITCH) != 0 && strcmp(arg, CORVANE_LSP_SWITCH) != 0) {
         half_path(self, CORVANE_WINDOW_PROGRAM, path, sizeof path);
