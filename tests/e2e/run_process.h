@@ -70,6 +70,8 @@ struct ProcessOptions {
     // Standard output opened non-blocking, as some editors hand a filter
     // its pipe: a write to a full pipe fails with EAGAIN instead of waiting.
     bool nonblocking_output = false;
+    // The folder the child starts in; empty: the test's own.
+    std::string working_folder;
 };
 
 namespace detail {
@@ -173,6 +175,7 @@ inline ProcessResult run_process(const std::string& program, const ProcessOption
                 break;
         }
         if (o.nonblocking_output) fcntl(1, F_SETFL, fcntl(1, F_GETFL) | O_NONBLOCK);
+        if (!o.working_folder.empty() && chdir(o.working_folder.c_str()) != 0) _exit(126);
         for (int fd = 3; fd < 256; ++fd)
             if (fd != ctty) close(fd);
         execve(program.c_str(), argv.data(), envp.data());

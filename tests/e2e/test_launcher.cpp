@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -33,7 +34,8 @@ TEST(Launcher, AMissingHalfHandsTheSelectionBackAndNamesTheFile) {
         ProcessOptions o;
         if (*c.arg) o.args = {c.arg};
         o.input = "<b>kept</b>\r\n";
-        o.env["DISPLAY"] = std::nullopt;
+        o.env["DISPLAY"] = std::nullopt;  // a windowed run ends at once, with the selection back
+        o.env["QT_QPA_PLATFORM"] = std::nullopt;
         const auto r = run_process((dir / "corvane").string(), o);
         EXPECT_EQ(r.exit_code, 1);
         EXPECT_EQ(r.out, o.input);
@@ -51,13 +53,39 @@ TEST(Launcher, TheCommentCommandLoadsNoQt) {
         ProcessOptions o;
         o.args = {arg};
         o.input = "abc";
-        o.env["DISPLAY"] = std::nullopt;
+        o.env["DISPLAY"] = std::nullopt;  // a windowed run ends at once, with the selection back
+        o.env["QT_QPA_PLATFORM"] = std::nullopt;
         o.env["LD_DEBUG"] = "files";
         const auto r = run_process(CORVANE_EXE, o);
         const bool comment = std::string(arg) == CORVANE_COMMENT_SWITCH;
         EXPECT_EQ(r.err.find("/" CORVANE_TEXT_MODULE " [") != std::string::npos, comment) << r.err;
         EXPECT_EQ(r.err.find("file=libQt6Core") != std::string::npos, !comment) << r.err;
     }
+}
+
+// A library file in the folder the user runs the program from is never
+// loaded in place of the system's: each half looks for libraries in its own
+// folder and the system's, not in the current one.
+TEST(Launcher, NoLibraryIsTakenFromTheCurrentFolder) {
+    const fs::path dir = fs::temp_directory_path() / ("corvane-cwd-" + std::to_string(std::random_device()()));
+    fs::create_directories(dir);
+    for (const char* name : {"libQt6Core.so.6", "libQt6Widgets.so.6", "libstdc++.so.6", "libc.so.6"})
+        std::ofstream(dir / name) << "not a library";
+    for (const char* arg : {"/FONT", CORVANE_COMMENT_SWITCH}) {
+        SCOPED_TRACE(arg);
+        ProcessOptions o;
+        o.args = {arg};
+        o.input = "abc";
+        o.working_folder = dir.string();
+        o.env["DISPLAY"] = std::nullopt;  // a windowed run ends at once, with the selection back
+        o.env["QT_QPA_PLATFORM"] = std::nullopt;
+        o.env["LD_DEBUG"] = "libs";
+        const auto r = run_process(CORVANE_EXE, o);
+        EXPECT_EQ(r.err.find("trying file=" + dir.string()), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("trying file=libQt6"), std::string::npos) << r.err;
+        EXPECT_NE(r.out.find("abc"), std::string::npos) << r.err;
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace
